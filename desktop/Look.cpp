@@ -1,0 +1,69 @@
+#include "Look.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QWidget>
+
+namespace dicemere {
+
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(TwipsRect(left, top, width, height));
+}
+
+QFont ProgramFont(qreal pointSize, bool bold, bool underline) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void Paint(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+namespace {
+
+// Renders an SVG resource at the exact pixel size asked for, so the icon is
+// sharp at any scale without the SVG image plugin.
+class SvgIconEngine final : public QIconEngine {
+public:
+    explicit SvgIconEngine(QString resource) : resource_(std::move(resource)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        QSvgRenderer renderer(resource_);
+        renderer.render(painter, rect);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new SvgIconEngine(resource_); }
+    QString key() const override { return QStringLiteral("DicemereSvg"); }
+
+private:
+    QString resource_;
+};
+
+} // namespace
+
+QIcon ProgramIcon() {
+    return QIcon(new SvgIconEngine(QStringLiteral(":/dicemere/com.example.Dicemere.svg")));
+}
+
+} // namespace dicemere

@@ -1,0 +1,38 @@
+// Fonts, colours and the program icon shared by the windows.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QRect>
+
+class QWidget;
+
+namespace dicemere {
+
+// Positions in the layouts are in twips: 15 to one device-independent pixel.
+constexpr int Twips(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / 15; }
+inline QRect TwipsRect(int left, int top, int width, int height) {
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+// Places a widget at a twips rectangle.
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
+
+// Verdana where installed, else DejaVu Sans.
+QFont ProgramFont(qreal pointSize = 8.25, bool bold = false, bool underline = false);
+
+namespace colours {
+inline const QColor kOlive{85, 114, 31};
+inline const QColor kDarkGreen{0, 64, 0};
+inline const QColor kGreen{0, 192, 0};
+inline const QColor kPaleGreen{192, 255, 192};
+inline const QColor kPaleYellow{255, 255, 192};
+} // namespace colours
+
+// Sets the text colour (and, when given, the filled background) of a widget.
+void Paint(QWidget* widget, const QColor& text, const QColor& background = QColor());
+
+// The program icon, drawn from its vector picture at whatever size is asked.
+QIcon ProgramIcon();
+
+} // namespace dicemere

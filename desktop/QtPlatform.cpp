@@ -1,0 +1,91 @@
+#include "QtPlatform.h"
+
+#include "AppInfo.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace dicemere {
+
+MsgAnswer QtMessageBoxes::show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
+                               const QString& text) {
+    QMessageBox box(icon == MsgIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+                    QString::fromLatin1(kAppTitle), text, QMessageBox::NoButton, parent);
+    if (buttons == MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+void QtUrlOpener::open(const QString& address) {
+    // The result is not examined: with no browser the program carries on.
+    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+}
+
+namespace {
+QString defaultSettingsPath() {
+    const QSettings probe(QSettings::IniFormat, QSettings::UserScope,
+                          QString::fromLatin1(kOrganisation), QString::fromLatin1(kAppName));
+    return probe.fileName();
+}
+} // namespace
+
+QtSettingsStore::QtSettingsStore() : path_(defaultSettingsPath()) {}
+
+QtSettingsStore::QtSettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
+
+QString QtSettingsStore::read(const QString& section, const QString& name) {
+    const QSettings settings(path_, QSettings::IniFormat);
+    return settings.value(section + QLatin1Char('/') + name).toString();
+}
+
+bool QtSettingsStore::write(const QString& section, const QString& name, const QString& text) {
+    QSettings settings(path_, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError || !settings.isWritable())
+        return false;
+    settings.setValue(section + QLatin1Char('/') + name, text);
+    settings.sync(); // survive an abrupt end
+    return settings.status() == QSettings::NoError;
+}
+
+QDate SystemClock::today() { return QDate::currentDate(); }
+
+QString QtInstanceLock::defaultPath() {
+    const QString id = QString::fromLatin1(kAppId);
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return QDir(runtime).filePath(id + QStringLiteral(".lock"));
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+    const QString temp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    return QDir(temp).filePath(id + QLatin1Char('-') + user + QStringLiteral(".lock"));
+}
+
+QtInstanceLock::QtInstanceLock() : QtInstanceLock(defaultPath()) {}
+
+QtInstanceLock::QtInstanceLock(const QString& lockPath) : path_(lockPath) {}
+
+QtInstanceLock::~QtInstanceLock() = default; // QLockFile unlocks on destruction
+
+InstanceLock::Result QtInstanceLock::tryAcquire() {
+    lock_ = std::make_unique<QLockFile>(path_);
+    if (lock_->tryLock(0))
+        return Result::Acquired;
+    if (lock_->error() == QLockFile::LockFailedError)
+        return Result::HeldByAnother;
+    lock_.reset();
+    return Result::Unavailable;
+}
+
+} // namespace dicemere

@@ -1,0 +1,59 @@
+// The Qt implementations of the platform interfaces.
+#pragma once
+
+#include "Platform.h"
+
+#include <QLockFile>
+#include <QString>
+#include <memory>
+
+namespace dicemere {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    MsgAnswer show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
+                   const QString& text) override;
+};
+
+class QtUrlOpener final : public UrlOpener {
+public:
+    void open(const QString& address) override;
+};
+
+// QSettings in INI format, user scope: <config>/Dicemere/Dicemere.ini.
+class QtSettingsStore final : public SettingsStore {
+public:
+    QtSettingsStore();
+    // A store kept in the given INI file (used by tests and tools).
+    explicit QtSettingsStore(QString iniPath);
+    QString read(const QString& section, const QString& name) override;
+    bool write(const QString& section, const QString& name, const QString& text) override;
+
+private:
+    QString path_;
+};
+
+class SystemClock final : public Clock {
+public:
+    QDate today() override;
+};
+
+// A QLockFile held for the life of the object.
+class QtInstanceLock final : public InstanceLock {
+public:
+    QtInstanceLock();
+    explicit QtInstanceLock(const QString& lockPath);
+    ~QtInstanceLock() override;
+    Result tryAcquire() override;
+    const QString& path() const { return path_; }
+
+    // <runtime dir>/<app id>.lock, or <temp dir>/<app id>-<user>.lock where
+    // the platform has no runtime directory.
+    static QString defaultPath();
+
+private:
+    QString path_;
+    std::unique_ptr<QLockFile> lock_;
+};
+
+} // namespace dicemere

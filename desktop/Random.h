@@ -1,0 +1,34 @@
+// The program's one random source and the conversions built on it.
+#pragma once
+
+#include "Platform.h"
+
+#include <cstdint>
+#include <random>
+
+namespace dicemere {
+
+// Nearest integer, ties to the even one (0.5 -> 0, 1.5 -> 2, 2.5 -> 2).
+int RoundHalfEven(double value);
+
+// Maps a raw 32-bit generator output into [0, 1): the top 24 bits scaled by
+// 2^-24, so every result is an exact float and 1.0 is never reached.
+float UnitFloatFromRaw(std::uint32_t raw);
+
+// A die face 1..6 from one draw: RoundHalfEven(5r + 1), formed in double.
+int FaceFromDraw(float r);
+// A landing state 0..2 from one draw: RoundHalfEven(2r).
+int LandingFromDraw(float r);
+
+// std::mt19937; start-up seeds it from the system clock.
+class ClockSeededRandom final : public RandomSource {
+public:
+    void seedFromClock() override;
+    void seed(std::uint32_t value) { engine_.seed(value); }
+    float DrawUniform() override;
+
+private:
+    std::mt19937 engine_;
+};
+
+} // namespace dicemere

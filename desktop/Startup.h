@@ -1,0 +1,41 @@
+// The start-up sequence: guard, seed, reminder, show, promotion shuffle.
+#pragma once
+
+#include "Links.h"
+#include "Platform.h"
+#include "ProgramEnd.h"
+
+namespace dicemere {
+
+inline constexpr const char* kAlreadyRunning = "Application is already running";
+
+enum class PromoFront { FullBrand, Cobrand, Unchanged };
+
+// n = RoundHalfEven(6r + 1), 1..7.
+int PromoShuffleNumber(float r);
+// 2, 4, 6: full-branding label in front; 1, 3, 5: co-branding; 7: as laid out.
+PromoFront PromoChoice(int n);
+
+// What start-up asks of the main window.
+class StartupTarget {
+public:
+    virtual ~StartupTarget() = default;
+    virtual void ShowMainWindow() = 0;
+    virtual void BringPromoToFront(PromoFront front) = 0;
+};
+
+struct StartupServices {
+    InstanceLock& lock;
+    RandomSource& random;
+    SettingsStore& settings;
+    Clock& clock;
+    MessageBoxes& boxes;
+    const modHelp& help;
+    ProgramEnd& end;
+};
+
+// Runs start-up. Returns false when another copy is running: the message has
+// been shown and the program has been ended through CloseAllAndEnd.
+bool RunStartup(StartupServices& services, StartupTarget& target);
+
+} // namespace dicemere

@@ -1,0 +1,52 @@
+#include "UpdateReminder.h"
+
+namespace dicemere {
+
+namespace {
+constexpr qint64 kQuietDays = 14;
+}
+
+QString ReminderDateText(const QDate& date) { return date.toString(Qt::ISODate); }
+
+std::optional<QDate> ParseReminderDate(const QString& text) {
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid() || ReminderDateText(date) != text)
+        return std::nullopt;
+    return date;
+}
+
+ReminderAction DecideReminder(const QString& stored, const QDate& today) {
+    const auto date = ParseReminderDate(stored);
+    if (!date)
+        return ReminderAction::WriteToday;
+    const qint64 days = today.daysTo(*date);
+    if (days >= -kQuietDays && days <= kQuietDays)
+        return ReminderAction::Nothing;
+    return ReminderAction::Ask;
+}
+
+void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes,
+                    const modHelp& help) {
+    const QString section = QString::fromLatin1(kReminderSection);
+    const QString name = QString::fromLatin1(kReminderValue);
+    const QDate today = clock.today();
+    if (!today.isValid())
+        return;
+    switch (DecideReminder(store.read(section, name), today)) {
+    case ReminderAction::Nothing:
+        return;
+    case ReminderAction::WriteToday:
+        store.write(section, name, ReminderDateText(today));
+        return;
+    case ReminderAction::Ask: {
+        const MsgAnswer answer = boxes.show(nullptr, MsgIcon::Information, MsgButtons::YesNo,
+                                            QString::fromLatin1(kReminderQuestion));
+        store.write(section, name, ReminderDateText(today));
+        if (answer == MsgAnswer::Yes)
+            help.OpenDownloadPage();
+        return;
+    }
+    }
+}
+
+} // namespace dicemere

@@ -1,0 +1,32 @@
+// The start-up reminder that a newer version may be out.
+#pragma once
+
+#include "Links.h"
+#include "Platform.h"
+
+#include <optional>
+
+namespace dicemere {
+
+inline constexpr const char* kReminderSection = "Settings";
+inline constexpr const char* kReminderValue = "Duration";
+inline constexpr const char* kReminderQuestion =
+    "There maybe an update to this software available\nDo you want to check for an update?";
+
+// The stored date is ISO 8601 (yyyy-MM-dd), whatever the locale.
+QString ReminderDateText(const QDate& date);
+// The date a stored text stands for, only if it reads back to exactly that text.
+std::optional<QDate> ParseReminderDate(const QString& text);
+
+enum class ReminderAction {
+    WriteToday, // first start, or a stored text that is no date: store today, ask nothing
+    Nothing,    // the last reminder is less than 15 days away
+    Ask,        // ask, then store today whatever the answer
+};
+
+ReminderAction DecideReminder(const QString& stored, const QDate& today);
+
+void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes,
+                    const modHelp& help);
+
+} // namespace dicemere

@@ -1,0 +1,136 @@
+// The main window: link line, three stacked pages and the promotion band.
+#pragma once
+
+#include "DiceCast.h"
+#include "DiceImages.h"
+#include "Links.h"
+#include "Platform.h"
+#include "Startup.h"
+
+#include <QFrame>
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+
+namespace dicemere {
+
+class LinkLabel;
+
+// A page of the main window; it can carry a caption along its top edge.
+class PageFrame final : public QFrame {
+public:
+    explicit PageFrame(QWidget* parent = nullptr) : QFrame(parent) {}
+    void setCaption(const QString& caption);
+    const QString& caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+};
+
+// The casting board: a filled circle.
+class CircleShape final : public QWidget {
+public:
+    explicit CircleShape(QWidget* parent = nullptr) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Services {
+        RandomSource& random;
+        MessageBoxes& boxes;
+        const modHelp& help;
+    };
+
+    explicit frmMain(Services services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void BringPromoToFront(PromoFront front);
+    // The result step: fills the result page and brings it to the front.
+    void ShowResult();
+
+    const DiceCast& cast() const { return cast_; }
+    QWidget* frontPage() const;
+
+Q_SIGNALS:
+    // Help, About Software was chosen.
+    void aboutRequested();
+    // The window is closing (Form_Unload).
+    void unloading();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildFrontPage();
+    void BuildCastingPage();
+    void BuildResultPage();
+    void BuildPromotionBand();
+    void BringToFront(QWidget* page);
+    void PresentDie(int slot, Landing landing, int face);
+
+    void Form_Load();
+    void Form_Unload();
+    void cmdProceed_Click();
+    void cmdThrowDice_Click();
+    void cmdBack_Click();
+    void mnuCalculate_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+    void Label14_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
+    Services services_;
+    DiceCast cast_;
+    DiceImageList IMG_Dice_;
+    bool centred_ = false;
+
+    QStackedWidget* pages_ = nullptr;
+    PageFrame* fraMain_ = nullptr;
+    PageFrame* fraIntermediate_ = nullptr;
+    PageFrame* fraResult_ = nullptr;
+    QFrame* fraFullBrand_ = nullptr;
+    LinkLabel* Label14_ = nullptr;
+    LinkLabel* lblCobrand_ = nullptr;
+    LinkLabel* lblFullBrand_ = nullptr;
+    QComboBox* cboNoOfDice_ = nullptr;
+    QPushButton* cmdProceed_ = nullptr;
+    QPushButton* cmdThrowDice_ = nullptr;
+    QPushButton* cmdBack_ = nullptr;
+    CircleShape* shpCircle_ = nullptr;
+    std::array<DieImage*, 4> imgDice_{};
+    std::array<QLabel*, 11> lblLabel_{};
+    std::array<QLabel*, 8> lblResult_{};
+
+    QAction* mnuCalculate_ = nullptr;
+    QAction* mnuSep1_ = nullptr;
+    QAction* mnuExit_ = nullptr;
+    QAction* mnuOnline_ = nullptr;
+    QAction* mnuVisit_ = nullptr;
+    QAction* mnuUpdate_ = nullptr;
+    QAction* mnuAbout_ = nullptr;
+    QAction* mnuDonate_ = nullptr;
+    QAction* mnuMakeMoney_ = nullptr;
+};
+
+} // namespace dicemere

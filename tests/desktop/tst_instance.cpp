@@ -1,0 +1,101 @@
+// The single-instance guard with real processes.
+#include "QtPlatform.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+using namespace dicemere;
+
+namespace {
+
+QString Probe() { return QStringLiteral(LOCKPROBE_PATH); }
+
+std::unique_ptr<QProcess> Start(const QString& lockPath) {
+    auto p = std::make_unique<QProcess>();
+    p->start(Probe(), {lockPath});
+    return p;
+}
+
+QByteArray Answer(QProcess& p) {
+    if (!p.waitForReadyRead(10000) && p.bytesAvailable() == 0)
+        p.waitForFinished(10000);
+    return p.readLine().trimmed();
+}
+
+} // namespace
+
+class TestInstance : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void secondCopyFindsTheLockHeld() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("com.example.Dicemere.lock"));
+        auto first = Start(path);
+        QCOMPARE(Answer(*first), QByteArray("owner"));
+        auto second = Start(path);
+        QCOMPARE(Answer(*second), QByteArray("busy"));
+        QVERIFY(second->waitForFinished(5000));
+        // The first copy is untouched.
+        QCOMPARE(first->state(), QProcess::Running);
+        first->closeWriteChannel();
+        QVERIFY(first->waitForFinished(5000));
+        // After a clean end the next start passes.
+        auto third = Start(path);
+        QCOMPARE(Answer(*third), QByteArray("owner"));
+        third->closeWriteChannel();
+        QVERIFY(third->waitForFinished(5000));
+    }
+
+    void lockOfAKilledCopyIsTakenOver() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("com.example.Dicemere.lock"));
+        auto first = Start(path);
+        QCOMPARE(Answer(*first), QByteArray("owner"));
+        first->kill(); // SIGKILL: the lock file stays behind
+        QVERIFY(first->waitForFinished(5000));
+        QVERIFY(QFile::exists(path));
+        auto next = Start(path);
+        QCOMPARE(Answer(*next), QByteArray("owner"));
+        next->closeWriteChannel();
+        QVERIFY(next->waitForFinished(5000));
+    }
+
+    void twentyAtOnceGiveOneOwner() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("com.example.Dicemere.lock"));
+        std::vector<std::unique_ptr<QProcess>> copies;
+        for (int i = 0; i < 20; ++i)
+            copies.push_back(Start(path));
+        int owners = 0, busy = 0;
+        for (auto& p : copies) {
+            const QByteArray a = Answer(*p);
+            owners += a == "owner";
+            busy += a == "busy";
+        }
+        QCOMPARE(owners, 1);
+        QCOMPARE(busy, 19);
+        for (auto& p : copies) {
+            p->closeWriteChannel();
+            p->waitForFinished(5000);
+        }
+    }
+
+    void missingFolderDoesNotBlock() {
+        QTemporaryDir dir;
+        QtInstanceLock lock(dir.filePath(QStringLiteral("no/such/folder/x.lock")));
+        QCOMPARE(lock.tryAcquire(), InstanceLock::Result::Unavailable);
+    }
+
+    void defaultPathUsesTheAppId() {
+        const QString path = QtInstanceLock::defaultPath();
+        QVERIFY2(path.contains(QStringLiteral("com.example.Dicemere")), qPrintable(path));
+        QVERIFY(path.endsWith(QStringLiteral(".lock")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstance)
+#include "tst_instance.moc"

@@ -1,0 +1,380 @@
+// The main window: pages, casting, menus and links, driven through its controls.
+#include "../support/Doubles.h"
+#include "DiceImages.h"
+#include "Look.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+using namespace dicemere;
+using namespace dicemere::test;
+
+namespace {
+
+struct Rig {
+    ScriptedRandom random;
+    FakeMessageBoxes boxes;
+    FakeUrlOpener opener;
+    modHelp help{opener};
+    frmMain window{{random, boxes, help}};
+
+    template <typename T = QWidget> T* get(const QString& name) {
+        T* w = window.findChild<T*>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    QPushButton* button(const char* name) { return get<QPushButton>(QString::fromLatin1(name)); }
+    DieImage* die(int i) { return get<DieImage>(QStringLiteral("imgDice(%1)").arg(i)); }
+    QAction* action(const char* name) { return get<QAction>(QString::fromLatin1(name)); }
+    QString caption() { return button("cmdThrowDice")->text(); }
+    void cast(int n) {
+        get<QComboBox>(QStringLiteral("cboNoOfDice"))->setCurrentText(QString::number(n));
+        button("cmdProceed")->click();
+    }
+    void press() { button("cmdThrowDice")->click(); }
+};
+
+QPoint At(int leftTwips, int topTwips) { return {Twips(leftTwips), Twips(topTwips)}; }
+
+} // namespace
+
+class TestCasting : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opensOnTheFrontPage() {
+        Rig rig;
+        QCOMPARE(rig.window.windowTitle(), QStringLiteral("Dicemere v1.0"));
+        QCOMPARE(rig.window.centralWidget()->size(), QSize(591, 378));
+        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraMain")));
+        auto* combo = rig.get<QComboBox>(QStringLiteral("cboNoOfDice"));
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->currentText(), QStringLiteral("4"));
+        QVERIFY(!combo->isEditable());
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(rig.die(i)->isHidden());
+            QCOMPARE(rig.die(i)->pos(), At(8160, 240 + 600 * i));
+        }
+    }
+
+    // The two-dice cast with the source returning
+    // 0.1, 0.6, 0.55, 0.95, 0.8, 0.2, 0.4, 0.7.
+    void wholeTwoDiceCast() {
+        Rig rig;
+        rig.random.push({0.1f, 0.6f, 0.55f, 0.95f, 0.8f, 0.2f, 0.4f, 0.7f});
+        int countAtMessage = -1;
+        rig.boxes.onShow = [&](const ShownMessage&) { countAtMessage = rig.window.cast().ThrowCount(); };
+        const DiceCast& cast = rig.window.cast();
+
+        rig.cast(2);
+        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(cast.NoOfDice(), 2);
+        QCOMPARE(cast.DiceLanding(), (std::vector<qint16>{LandInside, LandBorder}));
+        QCOMPARE(cast.ThrowCount(), 0);
+        QCOMPARE(rig.caption(), QStringLiteral("You have thrown 0 out of 2 times"));
+
+        rig.press(); // face 4, die 1 inside
+        QCOMPARE(rig.die(0)->pos(), At(3930, 1320));
+        QCOMPARE(rig.die(0)->face(), 4);
+        QVERIFY(!rig.die(0)->isHidden());
+        QVERIFY(rig.die(1)->isHidden());
+        QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
+        QCOMPARE(rig.caption(), QStringLiteral("You have thrown 1 out of 2 times"));
+        QCOMPARE(cast.ThrowCount(), 1);
+        QCOMPARE(rig.die(0)->accessibleName(), QStringLiteral("Die 1: 4, inside the circle"));
+        QVERIFY(rig.boxes.shown.isEmpty());
+
+        rig.press(); // face 6, die 2 on the border, next landing outside
+        QCOMPARE(rig.die(1)->pos(), At(5040, 1210));
+        QCOMPARE(rig.die(1)->face(), 6);
+        QVERIFY(!rig.die(1)->isHidden());
+        QCOMPARE(cast.DiceLanding()[1], qint16(LandOutside));
+        QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
+        QCOMPARE(rig.caption(), QStringLiteral("You have thrown 2 out of 2 times"));
+        QCOMPARE(rig.boxes.texts(),
+                 QStringList{"Dice 2 is in the border of the circle. Please recast it."});
+        QCOMPARE(rig.boxes.shown[0].icon, MsgIcon::Information);
+        QCOMPARE(rig.boxes.shown[0].buttons, MsgButtons::Ok);
+        QCOMPARE(countAtMessage, 1);
+        QCOMPARE(cast.ThrowCount(), 1);
+        QCOMPARE(rig.die(1)->accessibleName(),
+                 QStringLiteral("Die 2: 6, on the border of the circle"));
+
+        rig.press(); // face 2, die 2 outside
+        QCOMPARE(rig.die(1)->pos(), At(5490, 1560));
+        QCOMPARE(rig.die(1)->face(), 2);
+        QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
+        QCOMPARE(rig.caption(), QStringLiteral("You have thrown 2 out of 2 times"));
+        QCOMPARE(cast.ThrowCount(), 2);
+        QCOMPARE(rig.boxes.shown.size(), 1);
+        QCOMPARE(rig.die(1)->accessibleName(), QStringLiteral("Die 2: 2, outside the circle"));
+
+        rig.press(); // draws 0.4, only changes the caption
+        QCOMPARE(rig.caption(), QStringLiteral("&Get My Enochian Numerology Result"));
+        QCOMPARE(cast.ThrowCount(), 3);
+        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraIntermediate")));
+
+        rig.press(); // draws 0.7, shows the result
+        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraResult")));
+        QCOMPARE(cast.ThrowCount(), 4);
+        QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
+        QCOMPARE(rig.random.draws, 8);
+        QVERIFY(!rig.random.exhausted);
+        QCOMPARE(rig.die(2)->isHidden(), true);
+        QCOMPARE(rig.die(3)->isHidden(), true);
+    }
+
+    void everyPressDrawsAFace() {
+        Rig rig;
+        // Landings all inside; faces 1, 6, 3; then two more presses.
+        rig.random.push({0.0f, 0.0f, 0.0f, 0.05f, 0.95f, 0.4f, 0.5f, 0.5f});
+        rig.cast(3);
+        for (int i = 0; i < 5; ++i)
+            rig.press();
+        QCOMPARE(rig.window.cast().DiceValues(), (std::vector<qint16>{1, 6, 3}));
+        QCOMPARE(rig.random.draws, 8);
+        QVERIFY(!rig.random.exhausted);
+    }
+
+    void repeatedBorderLandingsKeepZero() {
+        Rig rig;
+        // One border landing after another for die 1, then inside with face 5.
+        rig.random.push({0.5f, 0.0f, 0.3f, 0.5f, 0.6f, 0.5f, 0.4f, 0.1f, 0.8f});
+        rig.cast(2);
+        rig.press();
+        rig.press();
+        QCOMPARE(rig.window.cast().DiceValues()[0], qint16(0));
+        QCOMPARE(rig.window.cast().ThrowCount(), 0);
+        QCOMPARE(rig.caption(), QStringLiteral("You have thrown 1 out of 2 times"));
+        rig.press(); // border once more; this time it draws 0.1 (inside) for the next
+        QCOMPARE(rig.window.cast().DiceValues()[0], qint16(0));
+        QCOMPARE(rig.die(0)->face(), 3);
+        QCOMPARE(rig.die(0)->pos(), At(3720, 1070));
+        rig.press(); // face 5, inside
+        QCOMPARE(rig.window.cast().DiceValues()[0], qint16(5));
+        QCOMPARE(rig.die(0)->pos(), At(3930, 1320));
+        const QString message = QStringLiteral("Dice 1 is in the border of the circle. Please recast it.");
+        QCOMPARE(rig.boxes.texts(), (QStringList{message, message, message}));
+        QCOMPARE(rig.window.cast().ThrowCount(), 1);
+    }
+
+    void allSpotsOfFourDice_data() {
+        QTest::addColumn<float>("landingDraw");
+        QTest::addColumn<QList<int>>("spots");
+        QTest::newRow("inside") << 0.1f << QList<int>{3930, 1320, 4530, 1320, 3930, 1920, 4530, 1920};
+        QTest::newRow("outside") << 0.9f << QList<int>{4230, 360, 5490, 1560, 4230, 2880, 2970, 1560};
+        QTest::newRow("border") << 0.5f << QList<int>{3720, 1070, 5040, 1210, 3720, 2170, 4800, 2090};
+    }
+    void allSpotsOfFourDice() {
+        QFETCH(float, landingDraw);
+        QFETCH(QList<int>, spots);
+        Rig rig;
+        rig.random.push({landingDraw, landingDraw, landingDraw, landingDraw});
+        rig.cast(4);
+        for (int slot = 0; slot < 4; ++slot) {
+            rig.window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
+            // A border landing recasts the same die, so move on by hand: the
+            // next press's landing is drawn 0.1 (inside) for border dice.
+            rig.random.push({0.3f});
+            if (landingDraw == 0.5f)
+                rig.random.push({0.1f});
+            rig.press();
+            QCOMPARE(rig.die(slot)->pos(), At(spots[2 * slot], spots[2 * slot + 1]));
+            QCOMPARE(rig.die(slot)->face(), 3);
+            if (landingDraw == 0.5f) {
+                rig.random.push({0.3f});
+                rig.press();
+            }
+        }
+        QCOMPARE(rig.window.cast().ThrowCount(), 4);
+        QVERIFY(!rig.random.exhausted);
+    }
+
+    void castOfTwoAfterFourHidesTheOthers() {
+        Rig rig;
+        rig.random.push({0.0f, 0.0f, 0.0f, 0.0f, 0.2f, 0.2f, 0.2f, 0.2f});
+        rig.cast(4);
+        for (int i = 0; i < 4; ++i)
+            rig.press();
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!rig.die(i)->isHidden());
+        rig.random.push({0.0f, 0.0f, 0.2f, 0.2f, 0.2f, 0.2f});
+        rig.cast(2);
+        QCOMPARE(rig.caption(), QStringLiteral("You have thrown 0 out of 2 times"));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(rig.die(i)->isHidden());
+        for (int i = 0; i < 4; ++i)
+            rig.press();
+        QVERIFY(!rig.die(0)->isHidden());
+        QVERIFY(!rig.die(1)->isHidden());
+        QVERIFY(rig.die(2)->isHidden());
+        QVERIFY(rig.die(3)->isHidden());
+        QVERIFY(!rig.random.exhausted);
+    }
+
+    void backSelectsFourAndKeepsTheCast() {
+        Rig rig;
+        rig.random.push({0.0f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f});
+        rig.cast(2);
+        for (int i = 0; i < 4; ++i)
+            rig.press();
+        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraResult")));
+        rig.button("cmdBack")->click();
+        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraMain")));
+        QCOMPARE(rig.get<QComboBox>(QStringLiteral("cboNoOfDice"))->currentText(), QStringLiteral("4"));
+        QCOMPARE(rig.window.cast().DiceValues(), (std::vector<qint16>{4, 4}));
+        QCOMPARE(rig.window.cast().NoOfDice(), 2);
+    }
+
+    void hiddenCalculateItemStartsACast() {
+        Rig rig;
+        rig.random.push({0.0f, 0.0f, 0.0f, 0.0f});
+        rig.action("mnuCalculate")->trigger();
+        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(rig.window.cast().NoOfDice(), 4);
+    }
+
+    void menusShowWhatTheyShould() {
+        Rig rig;
+        const QList<QAction*> top = rig.window.menuBar()->actions();
+        QStringList topTexts;
+        for (QAction* a : top)
+            topTexts << a->text();
+        QCOMPARE(topTexts, (QStringList{"&File", "&Help", "&Donate"}));
+        QVERIFY(top[2]->menu() == nullptr); // Donate acts at once
+
+        const auto visible = [](QMenu* menu) {
+            QStringList shown;
+            for (QAction* a : menu->actions())
+                if (a->isVisible())
+                    shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            return shown;
+        };
+        QCOMPARE(visible(top[0]->menu()), QStringList{"E&xit"});
+        QCOMPARE(visible(top[1]->menu()),
+                 (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
+                              "-", "&About Software"}));
+        QVERIFY(!rig.action("mnuMakeMoney")->isVisible());
+        QSignalSpy about(&rig.window, &frmMain::aboutRequested);
+        rig.action("mnuAbout")->trigger();
+        QCOMPARE(about.count(), 1);
+        QVERIFY(rig.opener.opened.isEmpty());
+    }
+
+    void eachLinkOpensItsAddress_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("mnuOnline") << "mnuOnline" << "https://dicemere.example.com/dicemere-help.html";
+        QTest::newRow("mnuVisit") << "mnuVisit" << "https://www.example.com";
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << "https://dicemere.example.com/download-dicemere.html";
+        QTest::newRow("mnuDonate") << "mnuDonate" << "https://help.example.com/donate.html";
+        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney" << "https://help.example.com/fully-branded.html";
+        QTest::newRow("Label14") << "Label14" << "https://www.example.com";
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << "https://help.example.com/fully-branded.html";
+        QTest::newRow("lblCobrand") << "lblCobrand" << "https://help.example.com/co-brand.html";
+    }
+    void eachLinkOpensItsAddress() {
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        Rig rig;
+        if (control.startsWith(QLatin1String("mnu"))) {
+            rig.get<QAction>(control)->trigger();
+            rig.get<QAction>(control)->trigger(); // twice: two requests
+        } else {
+            QWidget* label = rig.get(control);
+            QTest::mouseClick(label, Qt::LeftButton);
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QCOMPARE(rig.opener.opened, (QStringList{address, address}));
+        QVERIFY(rig.boxes.shown.isEmpty());
+        const QUrl url(address);
+        QCOMPARE(url.scheme(), QStringLiteral("https"));
+        QVERIFY(url.isValid());
+    }
+
+    void homePageIsBare() {
+        FakeUrlOpener opener;
+        modHelp(opener).OpenHomePage();
+        QCOMPARE(QUrl(opener.opened.value(0)).path(), QString());
+        QVERIFY(!opener.opened.value(0).endsWith(QLatin1Char('/')));
+    }
+
+    void promoShuffleBringsOneLabelToFront() {
+        Rig rig;
+        QWidget* band = rig.get(QStringLiteral("fraFullBrand"));
+        const auto front = [&] { return band->childAt(band->width() / 2, band->height() / 2); };
+        QCOMPARE(front(), rig.get(QStringLiteral("lblFullBrand")));
+        rig.window.BringPromoToFront(PromoFront::Cobrand);
+        QCOMPARE(front(), rig.get(QStringLiteral("lblCobrand")));
+        rig.window.BringPromoToFront(PromoFront::Unchanged);
+        QCOMPARE(front(), rig.get(QStringLiteral("lblCobrand")));
+        QCOMPARE(rig.get(QStringLiteral("lblFullBrand"))->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(rig.get<QLabel>(QStringLiteral("lblCobrand"))->text(),
+                 QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                                "traffic to your site. Put your site's name &  link here. See "
+                                "\"Help\" for details. Click Here for more info on co-branding."));
+    }
+
+    // Tab from each front page stays on that page and the window around it.
+    void tabNeverReachesACoveredPage() {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QWidget* pages[] = {rig.get(QStringLiteral("fraMain")), rig.get(QStringLiteral("fraIntermediate")),
+                            rig.get(QStringLiteral("fraResult"))};
+        QPushButton* buttons[] = {rig.button("cmdProceed"), rig.button("cmdThrowDice"),
+                                  rig.button("cmdBack")};
+        rig.random.push({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+        for (int step = 0; step < 3; ++step) {
+            if (step == 1)
+                rig.cast(2);
+            if (step == 2)
+                for (int i = 0; i < 4; ++i)
+                    rig.press();
+            QCOMPARE(rig.window.frontPage(), pages[step]);
+            QCOMPARE(QApplication::focusWidget(), buttons[step]);
+            for (int i = 0; i < 12; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget* focus = QApplication::focusWidget();
+                QVERIFY(focus);
+                for (int other = 0; other < 3; ++other)
+                    if (other != step)
+                        QVERIFY2(!pages[other]->isAncestorOf(focus), qPrintable(focus->objectName()));
+            }
+        }
+        rig.button("cmdBack")->click();
+        QCOMPARE(QApplication::focusWidget(), buttons[0]);
+    }
+
+    void frontPageTabOrderFollowsTheLayout() {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        rig.get(QStringLiteral("Label14"))->setFocus();
+        QStringList order;
+        for (int i = 0; i < 4; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QStringList{"Label14", "cboNoOfDice", "cmdProceed", "lblFullBrand"}));
+    }
+
+    void closingAnnouncesTheUnload() {
+        Rig rig;
+        rig.window.show();
+        QSignalSpy unloading(&rig.window, &frmMain::unloading);
+        rig.action("mnuExit")->trigger();
+        QCOMPARE(unloading.count(), 1);
+        QVERIFY(rig.window.isHidden());
+    }
+};
+
+QTEST_MAIN(TestCasting)
+#include "tst_casting.moc"

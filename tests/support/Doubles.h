@@ -1,0 +1,108 @@
+// Test doubles for the platform interfaces.
+#pragma once
+
+#include "Platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <deque>
+#include <functional>
+
+namespace dicemere::test {
+
+struct ShownMessage {
+    MsgIcon icon;
+    MsgButtons buttons;
+    QString text;
+    QWidget* parent;
+};
+
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    MsgAnswer show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
+                   const QString& text) override {
+        shown.append({icon, buttons, text, parent});
+        if (onShow)
+            onShow(shown.last());
+        if (buttons == MsgButtons::Ok)
+            return MsgAnswer::Ok;
+        return answer;
+    }
+    QStringList texts() const {
+        QStringList list;
+        for (const auto& m : shown)
+            list << m.text;
+        return list;
+    }
+    QList<ShownMessage> shown;
+    MsgAnswer answer = MsgAnswer::No;
+    std::function<void(const ShownMessage&)> onShow;
+};
+
+class FakeUrlOpener final : public UrlOpener {
+public:
+    void open(const QString& address) override { opened << address; }
+    QStringList opened;
+};
+
+class MemorySettings final : public SettingsStore {
+public:
+    QString read(const QString& section, const QString& name) override {
+        ++reads;
+        return values.value(section + QLatin1Char('/') + name);
+    }
+    bool write(const QString& section, const QString& name, const QString& text) override {
+        ++writes;
+        values[section + QLatin1Char('/') + name] = text;
+        return true;
+    }
+    QMap<QString, QString> values;
+    int reads = 0;
+    int writes = 0;
+};
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(QDate d = QDate(2026, 12, 8)) : date(d) {}
+    QDate today() override { return date; }
+    QDate date;
+};
+
+class FakeLock final : public InstanceLock {
+public:
+    explicit FakeLock(Result r = Result::Acquired) : result(r) {}
+    Result tryAcquire() override {
+        ++tries;
+        return result;
+    }
+    Result result;
+    int tries = 0;
+};
+
+// Returns the scripted values in turn; running out fails the test.
+class ScriptedRandom final : public RandomSource {
+public:
+    ScriptedRandom() = default;
+    ScriptedRandom(std::initializer_list<float> v) : values(v) {}
+    void push(std::initializer_list<float> v) { values.insert(values.end(), v); }
+    void seedFromClock() override { ++seeds; }
+    float DrawUniform() override {
+        ++draws;
+        if (values.empty()) {
+            exhausted = true;
+            return 0.0f;
+        }
+        const float r = values.front();
+        values.pop_front();
+        return r;
+    }
+    std::deque<float> values;
+    int seeds = 0;
+    int draws = 0;
+    bool exhausted = false;
+};
+
+} // namespace dicemere::test
