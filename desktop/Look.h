@@ -11,7 +11,9 @@ class QWidget;
 namespace dicemere {
 
 // Positions in the layouts are in twips: 15 to one device-independent pixel.
-constexpr int Twips(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / 15; }
+constexpr int Twips(int twips) {
+    return (twips + (twips >= 0 ? 7 : -7)) / 15;
+}
 inline QRect TwipsRect(int left, int top, int width, int height) {
     return {Twips(left), Twips(top), Twips(width), Twips(height)};
 }

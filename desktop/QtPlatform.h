@@ -11,8 +11,7 @@ namespace dicemere {
 
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    MsgAnswer show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
-                   const QString& text) override;
+    MsgAnswer show(QWidget* parent, MsgIcon icon, MsgButtons buttons, const QString& text) override;
 };
 
 class QtUrlOpener final : public UrlOpener {

@@ -6,7 +6,9 @@ namespace {
 constexpr qint64 kQuietDays = 14;
 }
 
-QString ReminderDateText(const QDate& date) { return date.toString(Qt::ISODate); }
+QString ReminderDateText(const QDate& date) {
+    return date.toString(Qt::ISODate);
+}
 
 std::optional<QDate> ParseReminderDate(const QString& text) {
     const QDate date = QDate::fromString(text, Qt::ISODate);
@@ -25,8 +27,7 @@ ReminderAction DecideReminder(const QString& stored, const QDate& today) {
     return ReminderAction::Ask;
 }
 
-void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes,
-                    const modHelp& help) {
+void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes, const modHelp& help) {
     const QString section = QString::fromLatin1(kReminderSection);
     const QString name = QString::fromLatin1(kReminderValue);
     const QDate today = clock.today();

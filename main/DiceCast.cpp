@@ -8,9 +8,12 @@
 namespace dicemere {
 
 namespace {
-constexpr std::array<SpotTwips, 4> kInside{{{3930, 1320}, {4530, 1320}, {3930, 1920}, {4530, 1920}}};
-constexpr std::array<SpotTwips, 4> kBorder{{{3720, 1070}, {5040, 1210}, {3720, 2170}, {4800, 2090}}};
-constexpr std::array<SpotTwips, 4> kOutside{{{4230, 360}, {5490, 1560}, {4230, 2880}, {2970, 1560}}};
+constexpr std::array<SpotTwips, 4> kInside{
+    {{3930, 1320}, {4530, 1320}, {3930, 1920}, {4530, 1920}}};
+constexpr std::array<SpotTwips, 4> kBorder{
+    {{3720, 1070}, {5040, 1210}, {3720, 2170}, {4800, 2090}}};
+constexpr std::array<SpotTwips, 4> kOutside{
+    {{4230, 360}, {5490, 1560}, {4230, 2880}, {2970, 1560}}};
 } // namespace
 
 SpotTwips DieSpot(int slot, Landing landing) {

@@ -30,8 +30,8 @@ public:
     // What one press did.
     struct Press {
         enum class Kind { DieThrown, ResultInvitation, ShowResult } kind;
-        int face = 0;     // drawn on every press
-        int slot = -1;    // DieThrown: the die that was thrown
+        int face = 0;  // drawn on every press
+        int slot = -1; // DieThrown: the die that was thrown
         Landing landedAs = LandInside;
         bool recastPending = false;
     };

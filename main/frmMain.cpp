@@ -1,18 +1,22 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "EnochianNumerology.h"
 #include "LinkLabel.h"
 #include "Look.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 
 namespace dicemere {
@@ -186,9 +190,9 @@ void frmMain::BuildFrontPage() {
     lblLabel_[9]->setWordWrap(true);
     PlaceTwips(lblLabel_[9], 1332, 720, 6200, 675);
 
-    lblLabel_[10] = MakeLabel(
-        fraMain_, QStringLiteral("Focus yourself on the problem on hand cast the dice."), bold,
-        colours::kGreen);
+    lblLabel_[10] =
+        MakeLabel(fraMain_, QStringLiteral("Focus yourself on the problem on hand cast the dice."),
+                  bold, colours::kGreen);
     lblLabel_[10]->move(Twips(1830), Twips(1560));
     lblLabel_[10]->adjustSize();
 
@@ -210,15 +214,16 @@ void frmMain::BuildFrontPage() {
     cboNoOfDice_->setPalette(palette);
     PlaceTwips(cboNoOfDice_, 5325, 2520, 1095, 315);
 
-    cmdProceed_ = new QPushButton(QStringLiteral("&Concentrate on your Problem And Cast the Dice"),
-                                  fraMain_);
+    cmdProceed_ =
+        new QPushButton(QStringLiteral("&Concentrate on your Problem And Cast the Dice"), fraMain_);
     cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed_->setFont(bold);
     PlaceTwips(cmdProceed_, 1332, 3600, 6200, 375);
     connect(cmdProceed_, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
 
     for (int i : {0, 9, 10}) {
-        lblLabel_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("lblLabel(%1)").arg(i));
+        lblLabel_[static_cast<std::size_t>(i)]->setObjectName(
+            QStringLiteral("lblLabel(%1)").arg(i));
     }
 }
 
@@ -273,15 +278,16 @@ void frmMain::BuildResultPage() {
     const QFont headingFont = ProgramFont(8.25, true);
     for (std::size_t line = 0; line < kLines.size(); ++line) {
         const Line& l = kLines[line];
-        QLabel* heading = MakeLabel(fraResult_, QString::fromLatin1(l.caption), headingFont,
-                                    colours::kGreen);
+        QLabel* heading =
+            MakeLabel(fraResult_, QString::fromLatin1(l.caption), headingFont, colours::kGreen);
         heading->setObjectName(QStringLiteral("lblLabel(%1)").arg(l.heading));
         heading->move(Twips(l.headingLeft), Twips(l.headingTop));
         heading->adjustSize();
         lblLabel_[static_cast<std::size_t>(l.heading)] = heading;
 
-        QLabel* value = MakeLabel(fraResult_, QString(), line == 0 ? ProgramFont(9, true) : ProgramFont(),
-                                  colours::kPaleGreen);
+        QLabel* value =
+            MakeLabel(fraResult_, QString(), line == 0 ? ProgramFont(9, true) : ProgramFont(),
+                      colours::kPaleGreen);
         value->setObjectName(QStringLiteral("lblResult(%1)").arg(line));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         PlaceTwips(value, l.valueLeft, l.valueTop, l.valueWidth, l.valueHeight);
@@ -291,6 +297,15 @@ void frmMain::BuildResultPage() {
         }
         lblResult_[line] = value;
     }
+
+    // The whole reading can be copied: Ctrl+C or the page's context menu.
+    mnuCopyReading_ = new QAction(QStringLiteral("Copy Reading"), fraResult_);
+    mnuCopyReading_->setObjectName(QStringLiteral("mnuCopyReading"));
+    mnuCopyReading_->setShortcut(QKeySequence::Copy);
+    mnuCopyReading_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    fraResult_->addAction(mnuCopyReading_);
+    fraResult_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(mnuCopyReading_, &QAction::triggered, this, &frmMain::mnuCopyReading_Click);
 
     cmdBack_ = new QPushButton(QStringLiteral("&Back"), fraResult_);
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));
@@ -342,7 +357,9 @@ void frmMain::BringPromoToFront(PromoFront front) {
     below->setFocusPolicy(Qt::NoFocus);
 }
 
-QWidget* frmMain::frontPage() const { return pages_->currentWidget(); }
+QWidget* frmMain::frontPage() const {
+    return pages_->currentWidget();
+}
 
 void frmMain::BringToFront(QWidget* page) {
     // A covered page is hidden by the stack, so it takes no keyboard or mouse input.
@@ -421,7 +438,34 @@ void frmMain::cmdThrowDice_Click() {
 
 void frmMain::ShowResult() {
     fraResult_->setCaption(QString());
+    ShowEnochianReading();
     BringToFront(fraResult_);
+}
+
+void frmMain::ShowEnochianReading() {
+    const reading::Reading r = reading::SelectReading(cast_.DiceValues());
+    for (std::size_t i = 0; i < lblResult_.size(); ++i) {
+        QLabel* value = lblResult_[i];
+        value->setText(QString::fromStdString(r.texts[i]));
+        if (!value->wordWrap()) // one-line labels follow their text
+            value->adjustSize();
+    }
+    lblResult_[0]->setToolTip(QString::fromStdString(r.explanation));
+    lblResult_[0]->setAccessibleDescription(QString::fromStdString(r.explanation));
+}
+
+QString frmMain::ReadingText() const {
+    // Line order: the headings' indexes do not follow the lines.
+    static constexpr std::array<std::size_t, 8> kHeadingOfLine{1, 2, 4, 5, 3, 6, 7, 8};
+    QString text;
+    for (std::size_t line = 0; line < lblResult_.size(); ++line)
+        text += lblLabel_[kHeadingOfLine[line]]->text() + QStringLiteral(": ") +
+                lblResult_[line]->text() + QLatin1Char('\n');
+    return text;
+}
+
+void frmMain::mnuCopyReading_Click() {
+    QGuiApplication::clipboard()->setText(ReadingText());
 }
 
 void frmMain::cmdBack_Click() {
@@ -434,18 +478,42 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept(); // the window's closing is never cancelled
 }
 
-void frmMain::Form_Unload() { Q_EMIT unloading(); }
+void frmMain::Form_Unload() {
+    Q_EMIT unloading();
+}
 
-void frmMain::mnuCalculate_Click() { cmdProceed_Click(); }
-void frmMain::mnuExit_Click() { close(); }
-void frmMain::mnuOnline_Click() { services_.help.OpenOnlineHelp(); }
-void frmMain::mnuVisit_Click() { services_.help.OpenHomePage(); }
-void frmMain::mnuUpdate_Click() { services_.help.OpenDownloadPage(); }
-void frmMain::mnuAbout_Click() { Q_EMIT aboutRequested(); }
-void frmMain::mnuDonate_Click() { services_.help.OpenDonatePage(); }
-void frmMain::mnuMakeMoney_Click() { services_.help.OpenFullBrandPage(); }
-void frmMain::Label14_Click() { services_.help.OpenHomePage(); }
-void frmMain::lblCobrand_Click() { services_.help.OpenCoBrandPage(); }
-void frmMain::lblFullBrand_Click() { services_.help.OpenFullBrandPage(); }
+void frmMain::mnuCalculate_Click() {
+    cmdProceed_Click();
+}
+void frmMain::mnuExit_Click() {
+    close();
+}
+void frmMain::mnuOnline_Click() {
+    services_.help.OpenOnlineHelp();
+}
+void frmMain::mnuVisit_Click() {
+    services_.help.OpenHomePage();
+}
+void frmMain::mnuUpdate_Click() {
+    services_.help.OpenDownloadPage();
+}
+void frmMain::mnuAbout_Click() {
+    Q_EMIT aboutRequested();
+}
+void frmMain::mnuDonate_Click() {
+    services_.help.OpenDonatePage();
+}
+void frmMain::mnuMakeMoney_Click() {
+    services_.help.OpenFullBrandPage();
+}
+void frmMain::Label14_Click() {
+    services_.help.OpenHomePage();
+}
+void frmMain::lblCobrand_Click() {
+    services_.help.OpenCoBrandPage();
+}
+void frmMain::lblFullBrand_Click() {
+    services_.help.OpenFullBrandPage();
+}
 
 } // namespace dicemere

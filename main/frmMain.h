@@ -61,6 +61,11 @@ public:
     // The result step: fills the result page and brings it to the front.
     void ShowResult();
 
+    // Writes the reading of the cast into lblResult(0) to lblResult(7).
+    void ShowEnochianReading();
+    // The eight headings and values, one line each.
+    QString ReadingText() const;
+
     const DiceCast& cast() const { return cast_; }
     QWidget* frontPage() const;
 
@@ -96,6 +101,7 @@ private:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
+    void mnuCopyReading_Click();
     void Label14_Click();
     void lblCobrand_Click();
     void lblFullBrand_Click();
@@ -131,6 +137,7 @@ private:
     QAction* mnuAbout_ = nullptr;
     QAction* mnuDonate_ = nullptr;
     QAction* mnuMakeMoney_ = nullptr;
+    QAction* mnuCopyReading_ = nullptr;
 };
 
 } // namespace dicemere

@@ -1,1 +1,419 @@
 #include "EnochianNumerology.h"
+
+namespace dicemere::reading {
+
+namespace {
+
+using Grid = std::array<std::array<std::string_view, kColumns>, kRows>;
+
+constexpr std::array<std::int16_t, kRows> kEnochianNumbers{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
+
+constexpr std::array<std::string_view, kRows> kTotems{
+    "Turtle, Dolphin", "Eagle, Otter",          "Wolf, Dog",   "Deer, Ant",
+    "Horse, Swan",     "Squirrel, Hummingbird", "Beaver, Elk", "Buffalo, Raven",
+    "Hawk, Spider",    "Butterfly, Antelope",   "Bear, Bat",   "Mountain Lion, Turkey",
+};
+
+// Rows 1 to 9 key the dice totals that reduce to the row's number; rows 10
+// and 11 key the master combinations, face by face. "-1" marks an empty cell.
+constexpr Grid kCombinationKeys{{
+    {{"0", "0", "0", "0", "0", "0"}},
+    {{"1", "10", "19", "-1", "-1", "-1"}},
+    {{"2", "11", "20", "-1", "-1", "-1"}},
+    {{"3", "12", "21", "-1", "-1", "-1"}},
+    {{"4", "13", "-1", "-1", "-1", "-1"}},
+    {{"5", "14", "23", "-1", "-1", "-1"}},
+    {{"6", "15", "24", "-1", "-1", "-1"}},
+    {{"7", "16", "-1", "-1", "-1", "-1"}},
+    {{"8", "17", "-1", "-1", "-1", "-1"}},
+    {{"9", "18", "-1", "-1", "-1", "-1"}},
+    {{"56", "335", "443", "551", "2225", "3332"}},
+    {{"5566", "6664", "-1", "-1", "-1", "-1"}},
+}};
+
+constexpr Grid kCombinationTexts{{
+    {{"0", "-1", "-1", "-1", "-1", "-1"}},
+    {{"1", "1+0", "1+9", "-1", "-1", "-1"}},
+    {{"2", "1+1", "2+0", "-1", "-1", "-1"}},
+    {{"3", "1+2", "2+1", "-1", "-1", "-1"}},
+    {{"4", "1+3", "-1", "-1", "-1", "-1"}},
+    {{"5", "1+4", "2+3", "-1", "-1", "-1"}},
+    {{"6", "1+5", "2+4", "-1", "-1", "-1"}},
+    {{"7", "1+6", "-1", "-1", "-1", "-1"}},
+    {{"8", "1+7", "-1", "-1", "-1", "-1"}},
+    {{"9", "1+8", "-1", "-1", "-1", "-1"}},
+    {{"5+6", "3+3+5", "4+4+3", "5+5+1", "2+2+2+5", "3+3+3+2"}},
+    {{"5+5+6+6", "6+6+6+4", "-1", "-1", "-1", "-1"}},
+}};
+
+constexpr Grid kStones{{
+    {{"Agate", "", "", "", "", ""}},
+    {{"Aquamarine", "Emerald", "Danburite", "Kyanite", "", ""}},
+    {{"Bloodstone, Jasper, Onyx", "Malachite, Diamond", "Howlite, Tiger's Eye", "", "", ""}},
+    {{"Ruby, Sapphire", "Lapis Lazuli", "Topaz", "", "", ""}},
+    {{"Garnet, Peridot", "Lepidolite", "", "", "", ""}},
+    {{"Moonstone, Sunstone, Amazonite", "Turquoise, Azurite", "Calcite, Selenite", "", "", ""}},
+    {{"Apache  Tear, Snowflake", "Fluorite", "Jade, Opal", "", "", ""}},
+    {{"Hematite, Pyrite", "Tourmalinated Quartz", "", "", "", ""}},
+    {{"Kunzite", "Rhodonite", "", "", "", ""}},
+    {{"Rhodochrosite", "Sugilite", "", "", "", ""}},
+    {{"Rose, Lavender Quartz", "Amethyst", "Citrine", "Black Quartz", "Aventurine",
+      "Blue Quartz, Celestite"}},
+    {{"Tourmaline", "Moldavite, Phenacite, Dioptase", "", "", "", ""}},
+}};
+
+constexpr Grid kHerbs{{
+    {{"Skullcap", "", "", "", "", ""}},
+    {{"Fenugreek", "Lavender", "Yarrow", "", "", ""}},
+    {{"Barberry", "Plantain", "Ephedra", "", "", ""}},
+    {{"Coriander", "Juniper", "Safflower", "", "", ""}},
+    {{"Chervil", "Saw Palmetto", "", "", "", ""}},
+    {{"Thistle", "Damiana", "Centaury", "", "", ""}},
+    {{"Feverfew", "Chamomile", "Root", "", "", ""}},
+    {{"Cascara Sagrada", "Hops", "", "", "", ""}},
+    {{"Dandelion", "Clove", "", "", "", ""}},
+    {{"Lemon Balm", "Agrimony", "", "", "", ""}},
+    {{"Pleurisy root", "St. Johnswort", "Mugwort", "Black Walnut", "Echinacea", "Cleavers"}},
+    {{"Angelica", "Mullein", "", "", "", ""}},
+}};
+
+constexpr Grid kEssentialOils{{
+    {{"Tea Tree", "", "", "", "", ""}},
+    {{"Cedarwood", "Rose", "Lavender", "", "", ""}},
+    {{"Orange", "Sandalwood", "Citronella", "", "", ""}},
+    {{"Geranium", "Lime", "Bergamot", "", "", ""}},
+    {{"Thyme", "Eucalyptus", "", "", "", ""}},
+    {{"Ginger", "Rosemary", "Anise", "", "", ""}},
+    {{"Peppermint", "Neroli", "Wintergreen", "", "", ""}},
+    {{"Lemon", "Myrrh", "", "", "", ""}},
+    {{"Clove", "Clary Sage", "", "", "", ""}},
+    {{"Frankincense", "Patchouli", "", "", "", ""}},
+    {{"Jasmine", "Ylang Ylang", "Nutmeg", "Spearmint", "Camomile", "Cinnamon"}},
+    {{"Fir Needle", "Tangerine", "", "", "", ""}},
+}};
+
+constexpr Grid kFlowerRemedies{{
+    {{"Centaury", "", "", "", "", ""}},
+    {{"Cerato", "Chicory", "Rock Water", "", "", ""}},
+    {{"Honeysuckle", "Heather", "Water Violet", "", "", ""}},
+    {{"Hornbeam", "Clematis", "Beech", "", "", ""}},
+    {{"Holly", "Mimulus", "", "", "", ""}},
+    {{"Mustard", "Wild Oat", "White Chestnut", "", "", ""}},
+    {{"Olive", "Impatiens", "Crab Apple", "", "", ""}},
+    {{"Agrimony", "Cherry Plum", "", "", "", ""}},
+    {{"Rock Rose", "Star of Bethlehem", "", "", "", ""}},
+    {{"Gorse", "Sweet Chestnut", "", "", "", ""}},
+    {{"Red Chestnut, Aspen", "Gentian, Larch", "Chestnut Bud, Scheranthus", "Walnut, Vervain",
+      "Wild Rose, Willow", "Oak, Elm"}},
+    {{"Pine", "Vine", "", "", "", ""}},
+}};
+
+constexpr std::array<std::string_view, kRows> kNumberDescriptions{{
+    "Do not waste your energy. Use this quiet time to rest and gather your strength before you "
+    "act.",
+    "Use your energies for achieving your own goals. Take the first step alone and trust your "
+    "will.",
+    "This is a good time to start working with others. Listen closely, be patient with those "
+    "around you, and let gentle cooperation carry you where force cannot.",
+    "The keyword for this number is expression. Speak, write or create, and let your joy be seen.",
+    "You need to balance the various parts of your life before you build on them. Put your work, "
+    "your home and your health in order, one patient step at a time. A steady routine and honest "
+    "effort will give you the firm ground you need, so do not look for shortcuts now.",
+    "You will have a lot to deal with as changes arrive quickly. Stay flexible, welcome new "
+    "experiences and keep your freedom without losing sight of your duties.",
+    "This is the time to expand your love and care to your family and community. Others will turn "
+    "to you for support and advice, so give it warmly but do not carry every burden yourself. "
+    "Harmony at home will bring you the peace that lets the rest of your life grow.",
+    "This is a very spiritual number. Step back from the noise of daily life and spend time alone "
+    "in study, thought and prayer. The answers you seek lie within you, and they will come to you "
+    "through quiet reflection rather than through the opinions of other people.",
+    "Give till you can give no more, and you will find that abundance returns to you. This is a "
+    "number of power and material reward, so use your authority wisely and fairly. Money and "
+    "success will follow honest work, but remember that what you share matters more than what you "
+    "keep.",
+    "Stop making excuses and complete the tasks you have begun. Let go of the past and forgive "
+    "freely.",
+    "This is a spiritual number. You are being called to inspire others through your intuition and "
+    "your faith. Trust the flashes of insight that come to you, even when others doubt them. Your "
+    "sensitivity is a gift, so protect your calm and share your vision with kindness.",
+    "You will be spiritually aware and able to turn great dreams into real and lasting works. Plan "
+    "with care, think of the many, and build something that will serve others.",
+}};
+constexpr Grid kInterpretations{{
+    {{
+        "NA",
+        "NA",
+        "NA",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "This is the time to analyze your situation with a clear mind. Look at the facts, decide "
+        "what you truly want, and then act on your own judgement without waiting.",
+        "You will achieve something in the near future that makes you proud. Keep your courage, "
+        "follow the path you have chosen and do not let others lead you away from it.",
+        "You may not be sure of the road ahead, but a new beginning is waiting. Take one small, "
+        "bold step today and you will find your confidence growing with every stride.",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "This is the time to enter into partnerships and agreements. Choose your companions with "
+        "care, be tactful in what you say, and let trust grow slowly between you.",
+        "Learn to focus on your spiritual side and trust your intuition; quiet moments will show "
+        "you the way.",
+        "This is a good time to build bridges with the people around you. Mend old quarrels, offer "
+        "a helping hand and value the peace that comes from working together.",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "You can join with friends or family in something creative and joyful. Share your ideas "
+        "openly, laugh often, and let your natural optimism lift the mood of others.",
+        "Meditation can bring you a lot of clarity at this time. Set aside a few quiet minutes "
+        "each day to still your mind, and your words will become wiser and kinder.",
+        "Think of how a change in the way you express yourself could open new doors. Try a fresh "
+        "approach, speak from the heart, and be ready to be noticed for your talent.",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "You need to express yourself better. Say plainly what you need from others at home and at "
+        "work, and put your plans on paper so that they become firm and real.",
+        "You have achieved your goals in one part of your life; now bring the same discipline to "
+        "the rest. Order your days, keep your promises and the foundations will hold.",
+        "NA",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "Do not be secretive and keep your plans hidden. Be open about the changes you want to "
+        "make.",
+        "You are keeping too much to yourself. Share your thoughts and let a friend help you "
+        "decide.",
+        "You are spending too much time on restless pursuits. Slow down and choose what really "
+        "matters.",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "You have given a lot of love and care to others. Now allow them to give something back to "
+        "you, and accept their kindness without feeling that you owe them anything.",
+        "Don't be in a hurry to take on every responsibility that is offered. Help where you are "
+        "truly needed, and keep enough time and energy for your own home and heart.",
+        "Use the skills and knowledge you have gained to serve your community. Teaching, healing "
+        "or simply listening well will bring harmony to you and to those you touch.",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "You will do good to work alone for a while. Study a subject that fascinates you, keep a "
+        "journal of your thoughts, and trust the wisdom that grows out of solitude.",
+        "Spirituality and belief go hand in hand for you now. Set time aside for prayer or "
+        "meditation, and read the works that feed your soul. Do not be troubled if others fail to "
+        "understand; your inner search will lead you to a deeper truth.",
+        "NA",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "You will get great joy by using your success to help those who have less. Manage your "
+        "money with care and be fair in every dealing. Power used with kindness will grow, while "
+        "power used selfishly will slip through your fingers.",
+        "Do you expect something in return for every favour? Give freely and the reward will find "
+        "you.",
+        "NA",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "Finish projects that you have left undone before you begin anything new. Clear away what "
+        "no longer serves you, forgive old hurts and say your goodbyes with grace. An ending now "
+        "makes room for a better chapter that is about to begin.",
+        "Things may seem completed but in truth one last task remains. Look back over your recent "
+        "work, tie up the loose ends, and only then rest and celebrate what you did.",
+        "NA",
+        "NA",
+        "NA",
+        "NA",
+    }},
+    {{
+        "Concentrate and pray to God. All the guidance you need will come through faith and inner "
+        "stillness.",
+        "Learn to speak for yourself and your beliefs. Your voice can inspire others; do not hide "
+        "it.",
+        "Combine your daily routine with your spiritual practice, and every ordinary task becomes "
+        "a prayer.",
+        "You will need to recognize how strongly your moods affect others. Guard your nerves, rest "
+        "when you feel overwhelmed, and let your calm become a light for those around you.",
+        "Learn to let go of the fears that hold back your vision. Your intuition is sound; act on "
+        "it with courage and you will see your ideals take shape in the world.",
+        "Your spiritual interests will bring you into contact with people who share your ideals. "
+        "Welcome them, learn from them, and together you can achieve something of lasting worth.",
+    }},
+    {{
+        "You have good leadership qualities. Use them to build something that will benefit many "
+        "people, not only yourself. Think on a grand scale, but plan every detail with patience. "
+        "Others will follow you if you stay honest, practical and true to your vision.",
+        "Spread love and gain lots more in return. Your kindness now can change many lives for the "
+        "better.",
+        "NA",
+        "NA",
+        "NA",
+        "NA",
+    }},
+}};
+
+bool InTable(int row, int column) {
+    return row >= 0 && row < kRows && column >= 0 && column < kColumns;
+}
+
+std::string_view At(const Grid& grid, int row, int column, std::string_view empty) {
+    if (!InTable(row, column))
+        return empty;
+    return grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+std::string_view AtRow(const std::array<std::string_view, kRows>& list, int row) {
+    if (row < 0 || row >= kRows)
+        return {};
+    return list[static_cast<std::size_t>(row)];
+}
+
+int DigitSum(std::string_view digits) {
+    int sum = 0;
+    for (const char c : digits)
+        if (c >= '0' && c <= '9')
+            sum += c - '0';
+    return sum;
+}
+
+std::string Joined(std::span<const std::int16_t> values, std::string_view separator) {
+    std::string text;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += std::to_string(values[i]);
+    }
+    return text;
+}
+
+} // namespace
+
+std::int16_t EnochianNumber(int row) {
+    return row >= 0 && row < kRows ? kEnochianNumbers[static_cast<std::size_t>(row)] : 0;
+}
+std::string_view NumberDescription(int row) {
+    return AtRow(kNumberDescriptions, row);
+}
+std::string_view TotemOf(int row) {
+    return AtRow(kTotems, row);
+}
+std::string_view CombinationKeyAt(int row, int column) {
+    return At(kCombinationKeys, row, column, "-1");
+}
+std::string_view CombinationTextAt(int row, int column) {
+    return At(kCombinationTexts, row, column, "-1");
+}
+std::string_view InterpretationAt(int row, int column) {
+    return At(kInterpretations, row, column, "NA");
+}
+std::string_view StoneAt(int row, int column) {
+    return At(kStones, row, column, "");
+}
+std::string_view HerbAt(int row, int column) {
+    return At(kHerbs, row, column, "");
+}
+std::string_view EssentialOilAt(int row, int column) {
+    return At(kEssentialOils, row, column, "");
+}
+std::string_view FlowerRemedyAt(int row, int column) {
+    return At(kFlowerRemedies, row, column, "");
+}
+
+std::string CombinationKey(std::span<const std::int16_t> diceValues) {
+    return Joined(diceValues, "");
+}
+
+std::int16_t ReduceKey(std::string_view key) {
+    int sum = DigitSum(key);
+    while (sum >= 10)
+        sum = DigitSum(std::to_string(sum));
+    return static_cast<std::int16_t>(sum);
+}
+
+std::optional<Cell> FindCombination(std::string_view key) {
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            if (CombinationKeyAt(row, column) == key)
+                return Cell{row, column};
+    return std::nullopt;
+}
+
+namespace {
+
+// "total 19, 1+9 = 10, 1+0 = 1": the passes of the reduction.
+std::string ReductionSteps(int total) {
+    std::string steps = "total " + std::to_string(total);
+    while (total >= 10) {
+        const std::string digits = std::to_string(total);
+        std::string joined;
+        for (const char c : digits) {
+            if (!joined.empty())
+                joined += '+';
+            joined += c;
+        }
+        total = DigitSum(digits);
+        steps += ", " + joined + " = " + std::to_string(total);
+    }
+    return steps;
+}
+
+} // namespace
+
+Reading SelectReading(std::span<const std::int16_t> diceValues) {
+    Reading reading;
+    const std::string key = CombinationKey(diceValues);
+    const std::string dice = "Dice " + Joined(diceValues, ", ");
+    if (const auto cell = FindCombination(key)) {
+        reading.cell = *cell;
+        reading.combinationMet = true;
+        reading.number = EnochianNumber(cell->row);
+        const std::string combination(CombinationTextAt(cell->row, cell->column));
+        reading.texts[NumberText] = combination + " = " + std::to_string(reading.number);
+        reading.explanation =
+            dice + ": the combination " + combination + " gives " + std::to_string(reading.number);
+    } else {
+        const std::int16_t fallback = ReduceKey(key);
+        for (int row = 0; row < kRows; ++row) {
+            if (EnochianNumber(row) == fallback) {
+                reading.cell = Cell{row, 0};
+                break;
+            }
+        }
+        reading.number = fallback;
+        reading.texts[NumberText] = std::to_string(fallback);
+        reading.explanation = dice + ": " + ReductionSteps(DigitSum(key));
+    }
+    const int r = reading.cell.row;
+    const int c = reading.cell.column;
+    reading.texts[Description] = NumberDescription(r);
+    reading.texts[Interpretation] = InterpretationAt(r, c);
+    reading.texts[Stone] = StoneAt(r, c);
+    reading.texts[Totem] = TotemOf(r);
+    reading.texts[Herb] = HerbAt(r, c);
+    reading.texts[EssentialOil] = EssentialOilAt(r, c);
+    reading.texts[FlowerRemedy] = FlowerRemedyAt(r, c);
+    return reading;
+}
+
+} // namespace dicemere::reading

@@ -119,7 +119,8 @@ private Q_SLOTS:
         Rig rig(InstanceLock::Result::Acquired);
         rig.settings.stored = QStringLiteral("2026-12-07");
         QVERIFY(rig.run());
-        QCOMPARE(rig.log.steps, (QStringList{"guard", "seed", "reminder", "show", "draw", "shuffle"}));
+        QCOMPARE(rig.log.steps,
+                 (QStringList{"guard", "seed", "reminder", "show", "draw", "shuffle"}));
         QVERIFY(rig.boxes.shown.isEmpty());
     }
 
@@ -268,8 +269,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("mode");
         QTest::newRow("garbage") << QByteArray("\x01\x02[[[\xff\xfe=\n=\n[Settings\nDuration")
                                  << "file";
-        QTest::newRow("read-only") << QByteArray("[Settings]\nDuration=2026-01-01\n")
-                                   << "read-only";
+        QTest::newRow("read-only")
+            << QByteArray("[Settings]\nDuration=2026-01-01\n") << "read-only";
         QTest::newRow("folder is a file") << QByteArray("x") << "under-file";
     }
     void corruptOrUnwritableStoreStillStarts() {

@@ -42,7 +42,9 @@ struct Rig {
     void press() { button("cmdThrowDice")->click(); }
 };
 
-QPoint At(int leftTwips, int topTwips) { return {Twips(leftTwips), Twips(topTwips)}; }
+QPoint At(int leftTwips, int topTwips) {
+    return {Twips(leftTwips), Twips(topTwips)};
+}
 
 } // namespace
 
@@ -70,7 +72,9 @@ private Q_SLOTS:
         Rig rig;
         rig.random.push({0.1f, 0.6f, 0.55f, 0.95f, 0.8f, 0.2f, 0.4f, 0.7f});
         int countAtMessage = -1;
-        rig.boxes.onShow = [&](const ShownMessage&) { countAtMessage = rig.window.cast().ThrowCount(); };
+        rig.boxes.onShow = [&](const ShownMessage&) {
+            countAtMessage = rig.window.cast().ThrowCount();
+        };
         const DiceCast& cast = rig.window.cast();
 
         rig.cast(2);
@@ -160,7 +164,8 @@ private Q_SLOTS:
         rig.press(); // face 5, inside
         QCOMPARE(rig.window.cast().DiceValues()[0], qint16(5));
         QCOMPARE(rig.die(0)->pos(), At(3930, 1320));
-        const QString message = QStringLiteral("Dice 1 is in the border of the circle. Please recast it.");
+        const QString message =
+            QStringLiteral("Dice 1 is in the border of the circle. Please recast it.");
         QCOMPARE(rig.boxes.texts(), (QStringList{message, message, message}));
         QCOMPARE(rig.window.cast().ThrowCount(), 1);
     }
@@ -168,9 +173,12 @@ private Q_SLOTS:
     void allSpotsOfFourDice_data() {
         QTest::addColumn<float>("landingDraw");
         QTest::addColumn<QList<int>>("spots");
-        QTest::newRow("inside") << 0.1f << QList<int>{3930, 1320, 4530, 1320, 3930, 1920, 4530, 1920};
-        QTest::newRow("outside") << 0.9f << QList<int>{4230, 360, 5490, 1560, 4230, 2880, 2970, 1560};
-        QTest::newRow("border") << 0.5f << QList<int>{3720, 1070, 5040, 1210, 3720, 2170, 4800, 2090};
+        QTest::newRow("inside") << 0.1f
+                                << QList<int>{3930, 1320, 4530, 1320, 3930, 1920, 4530, 1920};
+        QTest::newRow("outside") << 0.9f
+                                 << QList<int>{4230, 360, 5490, 1560, 4230, 2880, 2970, 1560};
+        QTest::newRow("border") << 0.5f
+                                << QList<int>{3720, 1070, 5040, 1210, 3720, 2170, 4800, 2090};
     }
     void allSpotsOfFourDice() {
         QFETCH(float, landingDraw);
@@ -228,7 +236,8 @@ private Q_SLOTS:
         QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraResult")));
         rig.button("cmdBack")->click();
         QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraMain")));
-        QCOMPARE(rig.get<QComboBox>(QStringLiteral("cboNoOfDice"))->currentText(), QStringLiteral("4"));
+        QCOMPARE(rig.get<QComboBox>(QStringLiteral("cboNoOfDice"))->currentText(),
+                 QStringLiteral("4"));
         QCOMPARE(rig.window.cast().DiceValues(), (std::vector<qint16>{4, 4}));
         QCOMPARE(rig.window.cast().NoOfDice(), 2);
     }
@@ -271,14 +280,22 @@ private Q_SLOTS:
     void eachLinkOpensItsAddress_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("address");
-        QTest::newRow("mnuOnline") << "mnuOnline" << "https://dicemere.example.com/dicemere-help.html";
-        QTest::newRow("mnuVisit") << "mnuVisit" << "https://www.example.com";
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << "https://dicemere.example.com/download-dicemere.html";
-        QTest::newRow("mnuDonate") << "mnuDonate" << "https://help.example.com/donate.html";
-        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney" << "https://help.example.com/fully-branded.html";
-        QTest::newRow("Label14") << "Label14" << "https://www.example.com";
-        QTest::newRow("lblFullBrand") << "lblFullBrand" << "https://help.example.com/fully-branded.html";
-        QTest::newRow("lblCobrand") << "lblCobrand" << "https://help.example.com/co-brand.html";
+        QTest::newRow("mnuOnline") << "mnuOnline"
+                                   << "https://dicemere.example.com/dicemere-help.html";
+        QTest::newRow("mnuVisit") << "mnuVisit"
+                                  << "https://www.example.com";
+        QTest::newRow("mnuUpdate") << "mnuUpdate"
+                                   << "https://dicemere.example.com/download-dicemere.html";
+        QTest::newRow("mnuDonate") << "mnuDonate"
+                                   << "https://help.example.com/donate.html";
+        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney"
+                                      << "https://help.example.com/fully-branded.html";
+        QTest::newRow("Label14") << "Label14"
+                                 << "https://www.example.com";
+        QTest::newRow("lblFullBrand") << "lblFullBrand"
+                                      << "https://help.example.com/fully-branded.html";
+        QTest::newRow("lblCobrand") << "lblCobrand"
+                                    << "https://help.example.com/co-brand.html";
     }
     void eachLinkOpensItsAddress() {
         QFETCH(QString, control);
@@ -327,7 +344,8 @@ private Q_SLOTS:
         Rig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window));
-        QWidget* pages[] = {rig.get(QStringLiteral("fraMain")), rig.get(QStringLiteral("fraIntermediate")),
+        QWidget* pages[] = {rig.get(QStringLiteral("fraMain")),
+                            rig.get(QStringLiteral("fraIntermediate")),
                             rig.get(QStringLiteral("fraResult"))};
         QPushButton* buttons[] = {rig.button("cmdProceed"), rig.button("cmdThrowDice"),
                                   rig.button("cmdBack")};
@@ -346,7 +364,8 @@ private Q_SLOTS:
                 QVERIFY(focus);
                 for (int other = 0; other < 3; ++other)
                     if (other != step)
-                        QVERIFY2(!pages[other]->isAncestorOf(focus), qPrintable(focus->objectName()));
+                        QVERIFY2(!pages[other]->isAncestorOf(focus),
+                                 qPrintable(focus->objectName()));
             }
         }
         rig.button("cmdBack")->click();

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <deque>
 #include <functional>
+#include <vector>
 
 namespace dicemere::test {
 
@@ -104,5 +105,22 @@ public:
     int draws = 0;
     bool exhausted = false;
 };
+
+} // namespace dicemere::test
+
+namespace dicemere::test {
+
+// Scripts a cast whose dice end with the given values (0 means outside the
+// circle), with no border landings: the landing draws, one face draw per die,
+// and the draws of the two presses that lead to the result.
+inline void ScriptCast(ScriptedRandom& random, const std::vector<int>& values) {
+    static constexpr float kFaceDraw[] = {0.5f, 0.0f, 0.2f, 0.4f, 0.6f, 0.8f, 0.95f};
+    for (int v : values)
+        random.values.push_back(v == 0 ? 0.9f : 0.0f);
+    for (int v : values)
+        random.values.push_back(kFaceDraw[v]);
+    random.values.push_back(0.5f);
+    random.values.push_back(0.5f);
+}
 
 } // namespace dicemere::test

@@ -1,0 +1,258 @@
+// The result page, reached by whole casts through the window.
+#include "../support/Doubles.h"
+#include "EnochianNumerology.h"
+#include "Look.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace dicemere;
+using namespace dicemere::test;
+
+namespace {
+
+struct Rig {
+    ScriptedRandom random;
+    FakeMessageBoxes boxes;
+    FakeUrlOpener opener;
+    modHelp help{opener};
+    frmMain window{{random, boxes, help}};
+
+    QLabel* value(int i) {
+        return window.findChild<QLabel*>(QStringLiteral("lblResult(%1)").arg(i));
+    }
+    QLabel* heading(int i) {
+        return window.findChild<QLabel*>(QStringLiteral("lblLabel(%1)").arg(i));
+    }
+    PageFrame* page(const char* name) {
+        return window.findChild<PageFrame*>(QString::fromLatin1(name));
+    }
+    QPushButton* button(const char* name) {
+        return window.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    void castAndShow(const std::vector<int>& values) {
+        ScriptCast(random, values);
+        window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"))
+            ->setCurrentText(QString::number(values.size()));
+        button("cmdProceed")->click();
+        for (std::size_t i = 0; i < values.size() + 2; ++i)
+            button("cmdThrowDice")->click();
+        QVERIFY(!random.exhausted);
+        QCOMPARE(window.cast().DiceValues(), std::vector<qint16>(values.begin(), values.end()));
+        QCOMPARE(window.frontPage(), page("fraResult"));
+        QCOMPARE(page("fraResult")->caption(), QString());
+    }
+    QStringList values() {
+        QStringList texts;
+        for (int i = 0; i < 8; ++i)
+            texts << value(i)->text();
+        return texts;
+    }
+};
+
+struct Opening {
+    int row;
+    int column; // -1: the row's description
+    const char* length;
+    const char* words;
+};
+
+// The opening words and length class of every paragraph.
+constexpr Opening kOpenings[] = {
+    {0, -1, "short", "Do not waste your energy. Use"},
+    {1, -1, "short", "Use your energies for achieving your"},
+    {2, -1, "medium", "This is a good time to start"},
+    {3, -1, "short", "The keyword for this number is"},
+    {4, -1, "long", "You need to balance the various"},
+    {5, -1, "medium", "You will have a lot to"},
+    {6, -1, "long", "This is the time to expand"},
+    {7, -1, "long", "This is a very spiritual number."},
+    {8, -1, "long", "Give till you can give no"},
+    {9, -1, "short", "Stop making excuses and complete the"},
+    {10, -1, "long", "This is a spiritual number. You"},
+    {11, -1, "medium", "You will be spiritually aware and"},
+    {1, 0, "medium", "This is the time to analyze"},
+    {1, 1, "medium", "You will achieve something in the"},
+    {1, 2, "medium", "You may not be sure of"},
+    {2, 0, "medium", "This is the time to enter"},
+    {2, 1, "short", "Learn to focus on your spiritual"},
+    {2, 2, "medium", "This is a good time to build"},
+    {3, 0, "medium", "You can join with friends or"},
+    {3, 1, "medium", "Meditation can bring you a lot"},
+    {3, 2, "medium", "Think of how a change in"},
+    {4, 0, "medium", "You need to express yourself better."},
+    {4, 1, "medium", "You have achieved your goals in"},
+    {5, 0, "short", "Do not be secretive and keep"},
+    {5, 1, "short", "You are keeping too much to"},
+    {5, 2, "short", "You are spending too much time"},
+    {6, 0, "medium", "You have given a lot of"},
+    {6, 1, "medium", "Don't be in a hurry to"},
+    {6, 2, "medium", "Use the skills and knowledge you"},
+    {7, 0, "medium", "You will do good to work"},
+    {7, 1, "long", "Spirituality and belief go hand in"},
+    {8, 0, "long", "You will get great joy by"},
+    {8, 1, "short", "Do you expect something in return"},
+    {9, 0, "long", "Finish projects that you have left"},
+    {9, 1, "medium", "Things may seem completed but in"},
+    {10, 0, "short", "Concentrate and pray to God. All"},
+    {10, 1, "short", "Learn to speak for yourself and"},
+    {10, 2, "short", "Combine your daily routine with your"},
+    {10, 3, "medium", "You will need to recognize how"},
+    {10, 4, "medium", "Learn to let go of the"},
+    {10, 5, "medium", "Your spiritual interests will bring you"},
+    {11, 0, "long", "You have good leadership qualities. Use"},
+    {11, 1, "short", "Spread love and gain lots more"},
+};
+
+QString LengthClass(qsizetype n) {
+    if (n <= 120)
+        return QStringLiteral("short");
+    if (n <= 200)
+        return QStringLiteral("medium");
+    return n <= 359 ? QStringLiteral("long") : QStringLiteral("too long");
+}
+
+} // namespace
+
+class TestResult : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void masterElevenFromFiveThenSix() {
+        Rig rig;
+        rig.castAndShow({5, 6});
+        QCOMPARE(rig.value(0)->text(), QStringLiteral("5+6 = 11"));
+        // Line 5 is "Totem", lblLabel(3), with lblResult(4) beside it.
+        QCOMPARE(rig.heading(3)->text(), QStringLiteral("Totem"));
+        QCOMPARE(rig.value(4)->text(), QStringLiteral("Bear, Bat"));
+        QCOMPARE(rig.value(4)->y(), Twips(2970));
+        QCOMPARE(rig.heading(3)->y(), Twips(2973));
+        QCOMPARE(rig.heading(5)->text(), QStringLiteral("Stone"));
+        QCOMPARE(rig.value(3)->text(), QStringLiteral("Rose, Lavender Quartz"));
+        QCOMPARE(rig.value(3)->y(), Twips(2685));
+        QCOMPARE(rig.value(0)->toolTip(),
+                 QStringLiteral("Dice 5, 6: the combination 5+6 gives 11"));
+    }
+
+    void allOutside() {
+        Rig rig;
+        rig.castAndShow({0, 0, 0});
+        const QStringList v = rig.values();
+        QCOMPARE(v[0], QStringLiteral("0"));
+        QCOMPARE(v[2], QStringLiteral("NA"));
+        QCOMPARE(v[3], QStringLiteral("Agate"));
+        QCOMPARE(v[4], QStringLiteral("Turtle, Dolphin"));
+        QCOMPARE(v[5], QStringLiteral("Skullcap"));
+        QCOMPARE(v[6], QStringLiteral("Tea Tree"));
+        QCOMPARE(v[7], QStringLiteral("Centaury"));
+        QVERIFY(v[1].startsWith(QStringLiteral("Do not waste your energy. Use")));
+    }
+
+    void noKeyShowsTheNumberAlone() {
+        Rig rig;
+        rig.castAndShow({6, 6});
+        QCOMPARE(rig.value(0)->text(), QStringLiteral("3"));
+        QCOMPARE(rig.value(3)->text(), QStringLiteral("Ruby, Sapphire"));
+        QCOMPARE(rig.value(0)->toolTip(), QStringLiteral("Dice 6, 6: total 12, 1+2 = 3"));
+    }
+
+    void newCastLeavesNothingOfTheOld() {
+        Rig rig;
+        rig.castAndShow({5, 6});
+        const QStringList first = rig.values();
+        rig.button("cmdBack")->click();
+        rig.castAndShow({1, 3}); // "1+3 = 4": row 4, column 1
+        const QStringList second = rig.values();
+        for (int i = 0; i < 8; ++i)
+            QVERIFY2(second[i] != first[i] || second[i].isEmpty(), qPrintable(second[i]));
+        QCOMPARE(second[0], QStringLiteral("1+3 = 4"));
+        QCOMPARE(second[3], QStringLiteral("Lepidolite"));
+        // A cell with empty texts clears its labels.
+        rig.button("cmdBack")->click();
+        rig.castAndShow({6, 6, 6, 6}); // 24: row 6, column 0
+        QCOMPARE(rig.value(0)->text(), QStringLiteral("6"));
+        rig.button("cmdBack")->click();
+        rig.castAndShow({1, 0});
+        QCOMPARE(rig.values().mid(3),
+                 (QStringList{"Emerald", "Eagle, Otter", "Lavender", "Rose", "Chicory"}));
+    }
+
+    void oneLineValuesFollowTheirText() {
+        Rig rig;
+        rig.castAndShow({4, 4, 3});
+        for (int i : {0, 3, 4, 5, 6, 7}) {
+            QLabel* v = rig.value(i);
+            QCOMPARE(v->x(), Twips(2280));
+            QVERIFY2(v->width() >= v->sizeHint().width(), qPrintable(v->text()));
+        }
+        QCOMPARE(rig.value(7)->text(), QStringLiteral("Chestnut Bud, Scheranthus"));
+        QCOMPARE(rig.value(1)->geometry(), TwipsRect(180, 810, 8550, 915));
+        QCOMPARE(rig.value(2)->geometry(), TwipsRect(180, 1992, 8550, 600));
+    }
+
+    void copyReading() {
+        Rig rig;
+        rig.castAndShow({5, 6});
+        QGuiApplication::clipboard()->clear();
+        auto* copy = rig.window.findChild<QAction*>(QStringLiteral("mnuCopyReading"));
+        QVERIFY(copy);
+        QCOMPARE(copy->shortcut(), QKeySequence(QKeySequence::Copy));
+        QVERIFY(rig.page("fraResult")->actions().contains(copy));
+        copy->trigger();
+        const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines[0], QStringLiteral("Enochian Number: 5+6 = 11"));
+        QVERIFY(lines[1].startsWith(
+            QStringLiteral("Enochian Number Description: This is a spiritual number.")));
+        QCOMPARE(lines[3], QStringLiteral("Stone: Rose, Lavender Quartz"));
+        QCOMPARE(lines[4], QStringLiteral("Totem: Bear, Bat"));
+        QCOMPARE(lines[7], QStringLiteral("Flower Remedy: Red Chestnut, Aspen"));
+    }
+
+    void copyByKeyboard() {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        rig.castAndShow({6, 6});
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+            QStringLiteral("Enochian Number: 3\n")));
+    }
+
+    // Every paragraph begins with its words, keeps its length class and fits
+    // its box in the program's font.
+    void paragraphsFitTheirBoxes() {
+        Rig rig;
+        const QFontMetrics metrics(rig.value(1)->font());
+        QCOMPARE(rig.value(1)->font(), ProgramFont());
+        for (const Opening& o : kOpenings) {
+            const bool description = o.column < 0;
+            const QString text = QString::fromStdString(
+                std::string(description ? reading::NumberDescription(o.row)
+                                        : reading::InterpretationAt(o.row, o.column)));
+            const QString where = QStringLiteral("row %1 column %2").arg(o.row).arg(o.column);
+            QVERIFY2(text.startsWith(QString::fromLatin1(o.words)), qPrintable(where));
+            QVERIFY2(LengthClass(text.size()) == QString::fromLatin1(o.length),
+                     qPrintable(where + QStringLiteral(": %1 characters").arg(text.size())));
+            QVERIFY2(!text.contains(QLatin1Char('\n')), qPrintable(where));
+            const QRect box =
+                description ? TwipsRect(180, 810, 8550, 915) : TwipsRect(180, 1992, 8550, 600);
+            const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 10000),
+                                                      Qt::TextWordWrap | Qt::AlignLeft, text);
+            QVERIFY2(
+                needed.height() <= box.height(),
+                qPrintable(
+                    where +
+                    QStringLiteral(": needs %1 of %2 px").arg(needed.height()).arg(box.height())));
+        }
+    }
+};
+
+QTEST_MAIN(TestResult)
+#include "tst_result.moc"

@@ -1,0 +1,101 @@
+// Makes the README's pictures from the real windows: a scripted cast,
+// grabbed off screen. Usage: screenshots <output folder> [scale]
+#include "DiceCast.h"
+#include "Links.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <deque>
+
+using namespace dicemere;
+
+namespace {
+
+class Script final : public RandomSource {
+public:
+    void seedFromClock() override {}
+    float DrawUniform() override {
+        if (values.empty())
+            return 0.0f;
+        const float r = values.front();
+        values.pop_front();
+        return r;
+    }
+    std::deque<float> values;
+};
+
+class NoBrowser final : public UrlOpener {
+public:
+    void open(const QString&) override {}
+};
+
+// Records the message instead of blocking on it.
+class Boxes final : public MessageBoxes {
+public:
+    MsgAnswer show(QWidget*, MsgIcon, MsgButtons, const QString& text) override {
+        last = text;
+        return MsgAnswer::Ok;
+    }
+    QString last;
+};
+
+void Save(const QPixmap& pixmap, const QDir& dir, const char* name) {
+    pixmap.save(dir.filePath(QString::fromLatin1(name)));
+}
+
+// The window with a message box drawn over its middle, as the user sees it.
+QPixmap WithMessage(QWidget& window, const QString& text) {
+    QPixmap shot = window.grab();
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Dicemere"), text, QMessageBox::Ok);
+    box.show();
+    const QPixmap message = box.grab();
+    QPainter painter(&shot);
+    const QSizeF logical = QSizeF(shot.size()) / shot.devicePixelRatio();
+    const QSizeF m = QSizeF(message.size()) / message.devicePixelRatio();
+    const QPointF at((logical.width() - m.width()) / 2, (logical.height() - m.height()) / 2);
+    painter.fillRect(QRectF(at, m).adjusted(-1, -1, 1, 1), Qt::black);
+    painter.drawPixmap(at, message);
+    return shot;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 2)
+        qputenv("QT_SCALE_FACTOR", argv[2]);
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    Script random;
+    Boxes boxes;
+    NoBrowser browser;
+    const modHelp help(browser);
+    frmMain window({random, boxes, help});
+    window.show();
+    Save(window.grab(), out, "front-page.png");
+
+    // Three dice: inside, border then outside, inside.
+    random.values = {0.1f, 0.5f, 0.1f, 0.55f, 0.95f, 0.9f};
+    window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"))
+        ->setCurrentText(QStringLiteral("3"));
+    auto* proceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+    auto* dice = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
+    proceed->click();
+    dice->click();
+    dice->click();
+    Save(WithMessage(window, boxes.last), out, "casting-border.png");
+
+    // 5 then 6: the master number 11.
+    random.values = {0.0f, 0.0f, 0.85f, 0.95f, 0.5f, 0.5f};
+    window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"))
+        ->setCurrentText(QStringLiteral("2"));
+    proceed->click();
+    for (int i = 0; i < 4; ++i)
+        dice->click();
+    Save(window.grab(), out, "result-master.png");
+    return 0;
+}
