@@ -67,3 +67,20 @@ QIcon ProgramIcon() {
 }
 
 } // namespace dicemere
+
+namespace dicemere {
+
+IconPicture::IconPicture(QWidget* parent) : QWidget(parent) {
+    setAccessibleName(QStringLiteral("Dicemere icon"));
+}
+
+void IconPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The 32 by 32 icon, centred in the picture box.
+    QRect square(0, 0, 32, 32);
+    square.moveCenter(rect().center());
+    ProgramIcon().paint(&painter, square);
+}
+
+} // namespace dicemere

@@ -11,9 +11,7 @@ class QWidget;
 namespace dicemere {
 
 // Positions in the layouts are in twips: 15 to one device-independent pixel.
-constexpr int Twips(int twips) {
-    return (twips + (twips >= 0 ? 7 : -7)) / 15;
-}
+constexpr int Twips(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / 15; }
 inline QRect TwipsRect(int left, int top, int width, int height) {
     return {Twips(left), Twips(top), Twips(width), Twips(height)};
 }
@@ -36,5 +34,20 @@ void Paint(QWidget* widget, const QColor& text, const QColor& background = QColo
 
 // The program icon, drawn from its vector picture at whatever size is asked.
 QIcon ProgramIcon();
+
+} // namespace dicemere
+
+#include <QWidget>
+
+namespace dicemere {
+
+// The program icon drawn into its rectangle at the screen's own resolution.
+class IconPicture final : public QWidget {
+public:
+    explicit IconPicture(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 } // namespace dicemere

@@ -58,9 +58,7 @@ bool QtSettingsStore::write(const QString& section, const QString& name, const Q
     return settings.status() == QSettings::NoError;
 }
 
-QDate SystemClock::today() {
-    return QDate::currentDate();
-}
+QDate SystemClock::today() { return QDate::currentDate(); }
 
 QString QtInstanceLock::defaultPath() {
     const QString id = QString::fromLatin1(kAppId);

@@ -11,17 +11,11 @@ int RoundHalfEven(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
-float UnitFloatFromRaw(std::uint32_t raw) {
-    return static_cast<float>(raw >> 8) * 0x1p-24f;
-}
+float UnitFloatFromRaw(std::uint32_t raw) { return static_cast<float>(raw >> 8) * 0x1p-24f; }
 
-int FaceFromDraw(float r) {
-    return RoundHalfEven(5.0 * static_cast<double>(r) + 1.0);
-}
+int FaceFromDraw(float r) { return RoundHalfEven(5.0 * static_cast<double>(r) + 1.0); }
 
-int LandingFromDraw(float r) {
-    return RoundHalfEven(2.0 * static_cast<double>(r));
-}
+int LandingFromDraw(float r) { return RoundHalfEven(2.0 * static_cast<double>(r)); }
 
 void ClockSeededRandom::seedFromClock() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();

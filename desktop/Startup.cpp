@@ -5,9 +5,7 @@
 
 namespace dicemere {
 
-int PromoShuffleNumber(float r) {
-    return RoundHalfEven(6.0 * static_cast<double>(r) + 1.0);
-}
+int PromoShuffleNumber(float r) { return RoundHalfEven(6.0 * static_cast<double>(r) + 1.0); }
 
 PromoFront PromoChoice(int n) {
     if (n == 7)

@@ -6,9 +6,7 @@ namespace {
 constexpr qint64 kQuietDays = 14;
 }
 
-QString ReminderDateText(const QDate& date) {
-    return date.toString(Qt::ISODate);
-}
+QString ReminderDateText(const QDate& date) { return date.toString(Qt::ISODate); }
 
 std::optional<QDate> ParseReminderDate(const QString& text) {
     const QDate date = QDate::fromString(text, Qt::ISODate);

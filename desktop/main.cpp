@@ -2,42 +2,15 @@
 #include "AppInfo.h"
 #include "Links.h"
 #include "Look.h"
+#include "MainSession.h"
 #include "ProgramEnd.h"
 #include "QtPlatform.h"
 #include "Random.h"
 #include "Startup.h"
-#include "frmMain.h"
 
 #include <QApplication>
-#include <memory>
-
-namespace {
 
 using namespace dicemere;
-
-// Creates the main window when start-up shows it, and wires its ending.
-class MainWindowHost final : public StartupTarget {
-public:
-    MainWindowHost(frmMain::Services services, ProgramEnd& end) : services_(services), end_(end) {}
-
-    void ShowMainWindow() override {
-        window_ = std::make_unique<frmMain>(services_);
-        QObject::connect(window_.get(), &frmMain::unloading, [this] { end_.CloseAllAndEnd(); });
-        window_->show();
-    }
-
-    void BringPromoToFront(PromoFront front) override {
-        if (window_)
-            window_->BringPromoToFront(front);
-    }
-
-private:
-    frmMain::Services services_;
-    ProgramEnd& end_;
-    std::unique_ptr<frmMain> window_;
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -57,9 +30,9 @@ int main(int argc, char* argv[]) {
     ClockSeededRandom random;
     ProgramEnd end([] { QCoreApplication::exit(0); });
 
-    MainWindowHost host({random, boxes, help}, end);
+    MainSession session({random, boxes, help, end});
     StartupServices services{lock, random, settings, clock, boxes, help, end};
-    if (!RunStartup(services, host))
+    if (!RunStartup(services, session))
         return 0;
     return QApplication::exec();
 }

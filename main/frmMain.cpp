@@ -4,6 +4,7 @@
 #include "EnochianNumerology.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "frmAbout.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -357,9 +358,7 @@ void frmMain::BringPromoToFront(PromoFront front) {
     below->setFocusPolicy(Qt::NoFocus);
 }
 
-QWidget* frmMain::frontPage() const {
-    return pages_->currentWidget();
-}
+QWidget* frmMain::frontPage() const { return pages_->currentWidget(); }
 
 void frmMain::BringToFront(QWidget* page) {
     // A covered page is hidden by the stack, so it takes no keyboard or mouse input.
@@ -464,9 +463,7 @@ QString frmMain::ReadingText() const {
     return text;
 }
 
-void frmMain::mnuCopyReading_Click() {
-    QGuiApplication::clipboard()->setText(ReadingText());
-}
+void frmMain::mnuCopyReading_Click() { QGuiApplication::clipboard()->setText(ReadingText()); }
 
 void frmMain::cmdBack_Click() {
     cboNoOfDice_->setCurrentIndex(2);
@@ -478,42 +475,23 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept(); // the window's closing is never cancelled
 }
 
-void frmMain::Form_Unload() {
-    Q_EMIT unloading();
-}
+void frmMain::Form_Unload() { Q_EMIT unloading(); }
 
-void frmMain::mnuCalculate_Click() {
-    cmdProceed_Click();
-}
-void frmMain::mnuExit_Click() {
-    close();
-}
-void frmMain::mnuOnline_Click() {
-    services_.help.OpenOnlineHelp();
-}
-void frmMain::mnuVisit_Click() {
-    services_.help.OpenHomePage();
-}
-void frmMain::mnuUpdate_Click() {
-    services_.help.OpenDownloadPage();
-}
+void frmMain::mnuCalculate_Click() { cmdProceed_Click(); }
+void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuOnline_Click() { services_.help.OpenOnlineHelp(); }
+void frmMain::mnuVisit_Click() { services_.help.OpenHomePage(); }
+void frmMain::mnuUpdate_Click() { services_.help.OpenDownloadPage(); }
 void frmMain::mnuAbout_Click() {
-    Q_EMIT aboutRequested();
+    // Modal: the main window takes no input until it closes. Each opening
+    // builds a fresh window.
+    frmAbout about(services_.help, this);
+    about.exec();
 }
-void frmMain::mnuDonate_Click() {
-    services_.help.OpenDonatePage();
-}
-void frmMain::mnuMakeMoney_Click() {
-    services_.help.OpenFullBrandPage();
-}
-void frmMain::Label14_Click() {
-    services_.help.OpenHomePage();
-}
-void frmMain::lblCobrand_Click() {
-    services_.help.OpenCoBrandPage();
-}
-void frmMain::lblFullBrand_Click() {
-    services_.help.OpenFullBrandPage();
-}
+void frmMain::mnuDonate_Click() { services_.help.OpenDonatePage(); }
+void frmMain::mnuMakeMoney_Click() { services_.help.OpenFullBrandPage(); }
+void frmMain::Label14_Click() { services_.help.OpenHomePage(); }
+void frmMain::lblCobrand_Click() { services_.help.OpenCoBrandPage(); }
+void frmMain::lblFullBrand_Click() { services_.help.OpenFullBrandPage(); }
 
 } // namespace dicemere

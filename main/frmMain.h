@@ -70,8 +70,6 @@ public:
     QWidget* frontPage() const;
 
 Q_SIGNALS:
-    // Help, About Software was chosen.
-    void aboutRequested();
     // The window is closing (Form_Unload).
     void unloading();
 

@@ -312,12 +312,8 @@ std::string Joined(std::span<const std::int16_t> values, std::string_view separa
 std::int16_t EnochianNumber(int row) {
     return row >= 0 && row < kRows ? kEnochianNumbers[static_cast<std::size_t>(row)] : 0;
 }
-std::string_view NumberDescription(int row) {
-    return AtRow(kNumberDescriptions, row);
-}
-std::string_view TotemOf(int row) {
-    return AtRow(kTotems, row);
-}
+std::string_view NumberDescription(int row) { return AtRow(kNumberDescriptions, row); }
+std::string_view TotemOf(int row) { return AtRow(kTotems, row); }
 std::string_view CombinationKeyAt(int row, int column) {
     return At(kCombinationKeys, row, column, "-1");
 }
@@ -327,15 +323,9 @@ std::string_view CombinationTextAt(int row, int column) {
 std::string_view InterpretationAt(int row, int column) {
     return At(kInterpretations, row, column, "NA");
 }
-std::string_view StoneAt(int row, int column) {
-    return At(kStones, row, column, "");
-}
-std::string_view HerbAt(int row, int column) {
-    return At(kHerbs, row, column, "");
-}
-std::string_view EssentialOilAt(int row, int column) {
-    return At(kEssentialOils, row, column, "");
-}
+std::string_view StoneAt(int row, int column) { return At(kStones, row, column, ""); }
+std::string_view HerbAt(int row, int column) { return At(kHerbs, row, column, ""); }
+std::string_view EssentialOilAt(int row, int column) { return At(kEssentialOils, row, column, ""); }
 std::string_view FlowerRemedyAt(int row, int column) {
     return At(kFlowerRemedies, row, column, "");
 }

@@ -2,6 +2,9 @@
 // grabbed off screen. Usage: screenshots <output folder> [scale]
 #include "DiceCast.h"
 #include "Links.h"
+#include "ProgramEnd.h"
+#include "frmAbout.h"
+#include "frmExit.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -97,5 +100,15 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 4; ++i)
         dice->click();
     Save(window.grab(), out, "result-master.png");
+
+    frmAbout about(help);
+    about.show();
+    Save(about.grab(), out, "about.png");
+
+    ProgramEnd end([] {});
+    random.values = {0.3f};
+    frmExit exitScreen({random, boxes, help, end});
+    exitScreen.show();
+    Save(exitScreen.grab(), out, "exit-screen.png");
     return 0;
 }

@@ -12,9 +12,7 @@ using namespace dicemere;
 
 namespace {
 
-QString Probe() {
-    return QStringLiteral(LOCKPROBE_PATH);
-}
+QString Probe() { return QStringLiteral(LOCKPROBE_PATH); }
 
 std::unique_ptr<QProcess> Start(const QString& lockPath) {
     auto p = std::make_unique<QProcess>();

@@ -11,12 +11,8 @@ namespace {
 
 using Values = std::vector<std::int16_t>;
 
-Reading Of(const Values& v) {
-    return SelectReading(v);
-}
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
+Reading Of(const Values& v) { return SelectReading(v); }
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // The total's reduction worked out by hand, independent of the code.
 constexpr int kReducedTotal[25] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3,

@@ -1,0 +1,74 @@
+#include "TellAFriend.h"
+
+#include <QUrl>
+
+namespace dicemere {
+
+QString modTellAFriend::TrimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+Referral modTellAFriend::Trimmed(const Referral& t) {
+    return {TrimSpaces(t.name), TrimSpaces(t.email), TrimSpaces(t.message),
+            TrimSpaces(t.friendName), TrimSpaces(t.friendEmail)};
+}
+
+QString modTellAFriend::CheckAddresses(const Referral& r) {
+    if (r.email == r.friendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    const auto lacks = [&r](QLatin1Char c) {
+        return !r.email.contains(c) || !r.friendEmail.contains(c);
+    };
+    if (lacks(QLatin1Char('@')) || lacks(QLatin1Char('.')))
+        return QStringLiteral("Please Enter Proper Email Address");
+    return {};
+}
+
+QString modTellAFriend::CheckFields(const Referral& r) {
+    struct Field {
+        const QString& text;
+        const char* placeholder;
+        const char* message;
+    };
+    const Field fields[] = {
+        {r.name, placeholders::kName, "Please Enter Your Name"},
+        {r.email, placeholders::kEmail, "Please Enter Your Email"},
+        {r.message, placeholders::kMessage, "Please Enter Your Message"},
+        {r.friendName, placeholders::kFriendName, "Please Enter Your Friend's Name"},
+        {r.friendEmail, placeholders::kFriendEmail, "Please Enter Your Friend's Email"},
+    };
+    for (const Field& f : fields)
+        if (f.text.isEmpty() || f.text == QString::fromLatin1(f.placeholder))
+            return QString::fromLatin1(f.message);
+    return {};
+}
+
+QString modTellAFriend::ReferralAddress(const Referral& r) {
+    const auto encoded = [](const QString& value) {
+        return QString::fromLatin1(QUrl::toPercentEncoding(value));
+    };
+    const QString product = QString::fromLatin1(sites::kProduct) + QLatin1Char('/');
+    return QString::fromLatin1(links::kReferAFriend) + QStringLiteral("?taf1=") + encoded(r.name) +
+           QStringLiteral("&taf2=") + encoded(r.email) + QStringLiteral("&taf3=") +
+           encoded(r.message) + QStringLiteral("&taf4=") + encoded(r.friendName) +
+           QStringLiteral("&taf5=") + encoded(r.friendEmail) + QStringLiteral("&taf6=") +
+           encoded(product);
+}
+
+void modTellAFriend::SendTellAFriend(const Referral& r, MessageBoxes& boxes, const modHelp& help,
+                                     QWidget* parent) {
+    const QString problem = CheckFields(r);
+    if (!problem.isEmpty()) {
+        boxes.show(parent, MsgIcon::Error, MsgButtons::Ok, problem);
+        return;
+    }
+    help.OpenUrl(ReferralAddress(r));
+}
+
+} // namespace dicemere

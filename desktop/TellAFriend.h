@@ -1,0 +1,50 @@
+// modTellAFriend: the refer-a-friend checks and the referral address.
+#pragma once
+
+#include "Links.h"
+#include "Platform.h"
+
+#include <QString>
+
+namespace dicemere {
+
+namespace placeholders {
+inline constexpr const char* kName = "Your Name";
+inline constexpr const char* kEmail = "Your Email Address";
+inline constexpr const char* kMessage = "Your Message";
+inline constexpr const char* kFriendName = "Friend's Name";
+inline constexpr const char* kFriendEmail = "Friend's Email Address";
+} // namespace placeholders
+
+inline constexpr const char* kSpaceInEmail = "Email Address Cannot Contain Space";
+
+// The five texts of the form, in the order of the address.
+struct Referral {
+    QString name;
+    QString email;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+};
+
+class modTellAFriend {
+public:
+    // Leading and trailing spaces (character 32 only) removed.
+    static QString TrimSpaces(const QString& text);
+    static Referral Trimmed(const Referral& texts);
+
+    // The first complaint about the two addresses, or the empty text.
+    static QString CheckAddresses(const Referral& trimmed);
+    // The first field left empty or at its placeholder, as its message.
+    static QString CheckFields(const Referral& trimmed);
+    // The referral page with the five texts and the product site, each
+    // percent-encoded as UTF-8 so no text can add or cut off a parameter.
+    static QString ReferralAddress(const Referral& trimmed);
+
+    // Checks the fields and either reports the first problem or opens the
+    // referral address.
+    static void SendTellAFriend(const Referral& trimmed, MessageBoxes& boxes, const modHelp& help,
+                                QWidget* parent = nullptr);
+};
+
+} // namespace dicemere

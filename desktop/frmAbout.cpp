@@ -1,0 +1,116 @@
+#include "frmAbout.h"
+
+#include "AppInfo.h"
+#include "LinkLabel.h"
+#include "Look.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace dicemere {
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
+                  const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    Paint(label, colour);
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(const modHelp& help, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      help_(help) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setWindowIcon(ProgramIcon());
+    setFont(ProgramFont());
+    setFixedSize(Twips(5595), Twips(3390));
+    Paint(this, Qt::white, colours::kOlive);
+    setModal(true);
+
+    auto* picIcon = new IconPicture(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    PlaceTwips(picIcon, 90, 120, 480, 480);
+
+    auto* label2 = MakeLabel(this, "Label2", QString::fromLatin1(kWindowCaption),
+                             ProgramFont(12, true), Qt::black);
+    PlaceTwips(label2, 750, 120, 3975, 270);
+
+    auto* label1 = MakeLabel(this, "Label1",
+                             QStringLiteral("Dicemere is a method of numerology divination that "
+                                            "relates dice and numbers to help you find solutions "
+                                            "to your problems."),
+                             ProgramFont(), Qt::white);
+    label1->setWordWrap(true);
+    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(label1, 750, 390, 4785, 811);
+
+    const QColor linkGreen(0, 255, 0);
+    auto* lblHomePage = new LinkLabel(
+        QStringLiteral("Click here to visit ") + QString::fromLatin1(sites::kMaker), this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    lblHomePage->setFont(ProgramFont(8.25, false, true));
+    Paint(lblHomePage, linkGreen);
+    PlaceTwips(lblHomePage, 1485, 1200, 4050, 195);
+    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+
+    auto* label3 = MakeLabel(this, "Label3",
+                             QStringLiteral("Home Business Opportunity. Start your own Internet "
+                                            "business and make money online. Get this software "
+                                            "fully branded for your website."),
+                             ProgramFont(8.25, true), QColor(255, 255, 0));
+    label3->setWordWrap(true);
+    label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(label3, 90, 1800, 5445, 615);
+
+    auto* lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details"), this);
+    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    lblCoBrand->setFont(ProgramFont(8.25, false, true));
+    Paint(lblCoBrand, linkGreen);
+    PlaceTwips(lblCoBrand, 3240, 2415, 2295, 195);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+
+    // The cyan rule across the whole window, 2 pixels wide.
+    auto* line2 = new QFrame(this);
+    line2->setObjectName(QStringLiteral("Line2"));
+    line2->setGeometry(Twips(-60), Twips(2910) - 1, Twips(7200 + 60), 2);
+    line2->setAutoFillBackground(true);
+    QPalette rule = line2->palette();
+    rule.setColor(QPalette::Window, QColor(0, 255, 255));
+    line2->setPalette(rule);
+
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setFont(ProgramFont(8.25, true));
+    cmdOK_->setDefault(true); // Enter presses OK; Escape rejects, which closes alike
+    PlaceTwips(cmdOK_, 4275, 3000, 1260, 345);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    setTabOrder(lblHomePage, lblCoBrand);
+    setTabOrder(lblCoBrand, cmdOK_);
+    cmdOK_->setFocus();
+}
+
+void frmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmAbout::lblHomePage_Click() { help_.OpenHomePage(); }
+void frmAbout::lblCoBrand_Click() { help_.OpenFullBrandPage(); }
+void frmAbout::cmdOK_Click() { accept(); }
+
+} // namespace dicemere

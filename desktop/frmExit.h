@@ -1,0 +1,86 @@
+// The exit screen: a last invitation to refer a friend, shown when the main
+// window closes. Every way out of it ends the program.
+#pragma once
+
+#include "Links.h"
+#include "Platform.h"
+#include "ProgramEnd.h"
+#include "TellAFriend.h"
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace dicemere {
+
+class EmailBox;
+class LinkLabel;
+
+// The four promotion texts; number 1 is the one laid out before the draw.
+QString ExitPromotion(int k);
+// k = the whole part of 4r, 0..3.
+int ExitPromotionIndex(float r);
+
+class frmExit final : public QWidget {
+    Q_OBJECT
+public:
+    struct Services {
+        RandomSource& random;
+        MessageBoxes& boxes;
+        const modHelp& help;
+        ProgramEnd& end;
+    };
+    explicit frmExit(Services services, QWidget* parent = nullptr);
+
+    // The form's texts as they stand, untrimmed.
+    Referral FormTexts() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void cmdClose_Click();
+    void cmdSubmit_Click();
+    void Check1_Click(bool ticked);
+    void lblGoToHome_Click();
+    void txtEmail_SpaceRefused();
+    void txtFriendEmail_SpaceRefused();
+    void txtName_GotFocus();
+    void txtName_LostFocus();
+    void txtEmail_GotFocus();
+    void txtEmail_LostFocus();
+    void txtFriendName_GotFocus();
+    void txtFriendName_LostFocus();
+    void txtFriendEmail_GotFocus();
+    void txtFriendEmail_LostFocus();
+
+    void ClearPlaceholder(QLineEdit* box, const char* placeholder);
+    void RestorePlaceholder(QLineEdit* box, const char* placeholder);
+    void RefuseSpace(QLineEdit* box);
+
+    Services services_;
+    QLabel* Label2_ = nullptr;
+    QCheckBox* Check1_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
+    QGroupBox* Frame2_ = nullptr;
+    QLineEdit* txtName_ = nullptr;
+    QLineEdit* txtEmail_ = nullptr;
+    QLineEdit* txtFriendName_ = nullptr;
+    QLineEdit* txtFriendEmail_ = nullptr;
+    QPushButton* cmdSubmit_ = nullptr;
+    QPlainTextEdit* txtMessage_ = nullptr;
+    LinkLabel* lblGoToHome_ = nullptr;
+    bool centred_ = false;
+};
+
+} // namespace dicemere

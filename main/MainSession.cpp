@@ -1,0 +1,28 @@
+#include "MainSession.h"
+
+namespace dicemere {
+
+MainSession::~MainSession() = default;
+
+void MainSession::ShowMainWindow() {
+    main_ = std::make_unique<frmMain>(
+        frmMain::Services{services_.random, services_.boxes, services_.help});
+    QObject::connect(main_.get(), &frmMain::unloading, main_.get(), [this] { frmMain_Unload(); });
+    main_->show();
+}
+
+void MainSession::BringPromoToFront(PromoFront front) {
+    if (main_)
+        main_->BringPromoToFront(front);
+}
+
+void MainSession::frmMain_Unload() {
+    // While the program is ending every window closes; nothing new opens.
+    if (services_.end.ending() || exit_)
+        return;
+    exit_ = std::make_unique<frmExit>(
+        frmExit::Services{services_.random, services_.boxes, services_.help, services_.end});
+    exit_->show();
+}
+
+} // namespace dicemere

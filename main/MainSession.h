@@ -1,0 +1,38 @@
+// The program's windows after start-up: the main window, then the exit screen.
+#pragma once
+
+#include "Startup.h"
+#include "frmExit.h"
+#include "frmMain.h"
+
+#include <memory>
+
+namespace dicemere {
+
+class MainSession final : public StartupTarget {
+public:
+    struct Services {
+        RandomSource& random;
+        MessageBoxes& boxes;
+        const modHelp& help;
+        ProgramEnd& end;
+    };
+    explicit MainSession(Services services) : services_(services) {}
+    ~MainSession() override;
+
+    void ShowMainWindow() override;
+    void BringPromoToFront(PromoFront front) override;
+
+    frmMain* mainWindow() const { return main_.get(); }
+    frmExit* exitScreen() const { return exit_.get(); }
+
+private:
+    // The main window is closing: show the exit screen, modeless.
+    void frmMain_Unload();
+
+    Services services_;
+    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<frmExit> exit_;
+};
+
+} // namespace dicemere

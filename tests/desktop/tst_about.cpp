@@ -1,0 +1,158 @@
+// The About window, alone and opened modally from the main window.
+#include "../support/Doubles.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace dicemere;
+using namespace dicemere::test;
+
+namespace {
+
+QStringList Texts(QWidget* w) {
+    QStringList texts;
+    for (QLabel* l : w->findChildren<QLabel*>())
+        texts << l->objectName() + QLatin1Char('=') + l->text();
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+        texts << b->objectName() + QLatin1Char('=') + b->text();
+    texts.sort();
+    return texts;
+}
+
+// Runs check against the modal window once it is up, then makes sure it closes.
+void WhileModal(const std::function<void(QWidget*)>& check) {
+    QTimer::singleShot(0, [check] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal)
+            check(modal);
+        if (QApplication::activeModalWidget())
+            QApplication::activeModalWidget()->close();
+    });
+}
+
+} // namespace
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void content() {
+        FakeUrlOpener opener;
+        const modHelp help(opener);
+        frmAbout about(help);
+        QCOMPARE(about.windowTitle(), QStringLiteral("Dicemere v1.0"));
+        QCOMPARE(about.size(), QSize(373, 226));
+        QVERIFY(about.isModal());
+        QVERIFY(!(about.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(about.windowFlags() & Qt::WindowMaximizeButtonHint));
+        const auto text = [&](const char* name) {
+            return about.findChild<QLabel*>(QString::fromLatin1(name))->text();
+        };
+        QCOMPARE(text("Label2"), QStringLiteral("Dicemere v1.0"));
+        QCOMPARE(text("Label1"),
+                 QStringLiteral("Dicemere is a method of numerology divination that "
+                                "relates dice and numbers to help you find "
+                                "solutions to your problems."));
+        QCOMPARE(text("lblHomePage"),
+                 QStringLiteral("Click here to visit https://www.example.com"));
+        QCOMPARE(text("Label3"),
+                 QStringLiteral("Home Business Opportunity. Start your own Internet "
+                                "business and make money online. Get this "
+                                "software fully branded for your website."));
+        QCOMPARE(text("lblCoBrand"), QStringLiteral("Click here for more details"));
+        auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QVERIFY(ok->isDefault());
+        QVERIFY(about.findChild<QWidget*>(QStringLiteral("picIcon")));
+        const QRect rule = about.findChild<QWidget*>(QStringLiteral("Line2"))->geometry();
+        QVERIFY(rule.left() < 0 && rule.right() >= about.width()); // across the whole window
+        QCOMPARE(rule.height(), 2);
+    }
+
+    void linksOpenAndLeaveItOpen() {
+        FakeUrlOpener opener;
+        const modHelp help(opener);
+        frmAbout about(help);
+        about.show();
+        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblHomePage")), Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblCoBrand")), Qt::LeftButton);
+        QCOMPARE(opener.opened, (QStringList{"https://www.example.com",
+                                             "https://help.example.com/fully-branded.html"}));
+        QVERIFY(about.isVisible());
+    }
+
+    void enterAndEscapeClose_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void enterAndEscapeClose() {
+        QFETCH(int, key);
+        FakeUrlOpener opener;
+        const modHelp help(opener);
+        frmAbout about(help);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QTest::keyClick(&about, Qt::Key(key));
+        QVERIFY(!about.isVisible());
+    }
+
+    // Opened from Help, About Software: the main window takes no input.
+    void modalOverTheMainWindow() {
+        ScriptedRandom random;
+        FakeMessageBoxes boxes;
+        FakeUrlOpener opener;
+        const modHelp help(opener);
+        frmMain window({random, boxes, help});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QStringList first, second;
+        bool blocked = false;
+        WhileModal([&](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("frmAbout"));
+            first = Texts(modal);
+            // Clicks go through the window system, as a person's would.
+            const auto clickAt = [&](QWidget* w, QPoint p) {
+                QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, w->mapTo(&window, p));
+            };
+            clickAt(window.findChild<QWidget*>(QStringLiteral("cmdProceed")), QPoint(20, 10));
+            clickAt(window.findChild<QWidget*>(QStringLiteral("Label14")), QPoint(100, 10));
+            QMenuBar* bar = window.menuBar();
+            clickAt(bar, bar->actionGeometry(bar->actions()[0]).center());
+            clickAt(bar, bar->actionGeometry(bar->actions()[2]).center());
+            blocked = window.frontPage()->objectName() == QLatin1String("fraMain") &&
+                      opener.opened.isEmpty() && QApplication::activePopupWidget() == nullptr &&
+                      random.draws == 0;
+            // A link inside the About window still works, and leaves it open.
+            QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("lblCoBrand")),
+                              Qt::LeftButton);
+            QVERIFY(modal->isVisible());
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QVERIFY(blocked);
+        QCOMPARE(opener.opened, QStringList{"https://help.example.com/fully-branded.html"});
+        QVERIFY(!first.isEmpty());
+        QVERIFY(window.findChildren<frmAbout*>().isEmpty()); // destroyed on close
+
+        WhileModal([&](QWidget* modal) { second = Texts(modal); });
+        window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QCOMPARE(second, first);
+
+        // With the About window closed, the same click does reach the window.
+        random.push({0.0f, 0.0f, 0.0f, 0.0f});
+        QWidget* proceed = window.findChild<QWidget*>(QStringLiteral("cmdProceed"));
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          proceed->mapTo(&window, QPoint(20, 10)));
+        QCOMPARE(window.frontPage()->objectName(), QStringLiteral("fraIntermediate"));
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"

@@ -1,0 +1,359 @@
+// The exit screen and the refer-a-friend form.
+#include "../support/Doubles.h"
+#include "TellAFriend.h"
+#include "frmExit.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <cmath>
+
+using namespace dicemere;
+using namespace dicemere::test;
+
+namespace {
+
+struct Rig {
+    explicit Rig(std::initializer_list<float> draws = {0.3f}) : random(draws) {}
+    ScriptedRandom random;
+    FakeMessageBoxes boxes;
+    FakeUrlOpener opener;
+    modHelp help{opener};
+    int ends = 0;
+    ProgramEnd end{[this] { ++ends; }};
+    frmExit screen{{random, boxes, help, end}};
+
+    QLineEdit* box(const char* name) {
+        return screen.findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    void fill(const QString& name, const QString& email, const QString& friendName,
+              const QString& friendEmail) {
+        box("txtName")->setText(name);
+        box("txtEmail")->setText(email);
+        box("txtFriendName")->setText(friendName);
+        box("txtFriendEmail")->setText(friendEmail);
+    }
+    void submit() { screen.findChild<QPushButton*>(QStringLiteral("cmdSubmit"))->click(); }
+};
+
+// The six values of a referral address, decoded, after checking its shape.
+QStringList Decoded(const QString& address) {
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme() != QLatin1String("https") ||
+        url.host() != QLatin1String("www.example.com") ||
+        url.path() != QLatin1String("/refer-a-friend.php") || url.hasFragment())
+        return {QStringLiteral("bad address: ") + address};
+    const QStringList pairs = url.query(QUrl::FullyEncoded).split(QLatin1Char('&'));
+    QStringList values;
+    for (int i = 0; i < pairs.size(); ++i) {
+        const QString key = QStringLiteral("taf%1=").arg(i + 1);
+        if (!pairs[i].startsWith(key))
+            return {QStringLiteral("bad pair: ") + pairs[i]};
+        values << QUrl::fromPercentEncoding(pairs[i].mid(key.size()).toLatin1());
+    }
+    return values;
+}
+
+const QString kProduct = QStringLiteral("https://dicemere.example.com/");
+
+} // namespace
+
+class TestExit : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void loadsReseededAndTopmost() {
+        Rig rig({0.6f});
+        QCOMPARE(rig.random.seeds, 1);
+        QCOMPARE(rig.random.draws, 1);
+        QCOMPARE(rig.screen.findChild<QLabel*>(QStringLiteral("Label2"))->text(), ExitPromotion(2));
+        QVERIFY(rig.screen.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(rig.screen.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(rig.screen.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(rig.screen.windowTitle(), QStringLiteral("Dicemere v1.0"));
+        QCOMPARE(rig.screen.size(), QSize(741, 315));
+    }
+
+    void promotionChoice() {
+        const auto below = [](float x) { return std::nextafter(x, 0.0f); };
+        QCOMPARE(ExitPromotionIndex(0.0f), 0);
+        QCOMPARE(ExitPromotionIndex(below(0.25f)), 0);
+        QCOMPARE(ExitPromotionIndex(0.25f), 1);
+        QCOMPARE(ExitPromotionIndex(below(0.5f)), 1);
+        QCOMPARE(ExitPromotionIndex(0.5f), 2);
+        QCOMPARE(ExitPromotionIndex(below(0.75f)), 2);
+        QCOMPARE(ExitPromotionIndex(0.75f), 3);
+        QCOMPARE(ExitPromotionIndex(below(1.0f)), 3);
+        QStringList texts;
+        for (int k = 0; k < 4; ++k) {
+            texts << ExitPromotion(k);
+            QVERIFY(texts.last().contains(QStringLiteral("www.example.com")));
+        }
+        texts.removeDuplicates();
+        QCOMPARE(texts.size(), 4);
+    }
+
+    void everyWayOutEndsTheProgram() {
+        {
+            Rig rig;
+            rig.screen.show();
+            rig.screen.findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+            QCOMPARE(rig.ends, 1);
+            QVERIFY(!rig.screen.isVisible());
+        }
+        {
+            Rig rig;
+            rig.screen.show();
+            rig.screen.close(); // the close box
+            QCOMPARE(rig.ends, 1);
+        }
+        {
+            Rig rig;
+            rig.screen.show();
+            QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
+            QTRY_COMPARE(rig.ends, 1); // an access key clicks after a short animation
+        }
+    }
+
+    void placeholdersClearAndReturn() {
+        Rig rig;
+        rig.screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+        QLineEdit* name = rig.box("txtName");
+        QLineEdit* email = rig.box("txtEmail");
+        QCOMPARE(name->text(), QStringLiteral("Your Name"));
+        name->setFocus();
+        QCOMPARE(name->text(), QString());
+        email->setFocus(); // name left empty: its placeholder returns
+        QCOMPARE(name->text(), QStringLiteral("Your Name"));
+        QCOMPARE(email->text(), QString());
+        name->setText(QStringLiteral("  Your Name "));
+        name->setFocus(); // the trimmed text is the placeholder
+        QCOMPARE(name->text(), QString());
+        name->setText(QStringLiteral("   "));
+        email->setFocus();
+        QCOMPARE(name->text(), QStringLiteral("Your Name"));
+        name->setText(QStringLiteral("Ann"));
+        name->setFocus();
+        email->setFocus();
+        QCOMPARE(name->text(), QStringLiteral("Ann"));
+        rig.box("txtFriendName")->setFocus();
+        QCOMPARE(rig.box("txtFriendName")->text(), QString());
+        rig.box("txtFriendEmail")->setFocus();
+        QCOMPARE(rig.box("txtFriendName")->text(), QStringLiteral("Friend's Name"));
+        QCOMPARE(email->text(), QStringLiteral("Your Email Address"));
+    }
+
+    void messageBoxIsOutOfReach() {
+        Rig rig;
+        auto* message = rig.screen.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"));
+        QCOMPARE(message->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(message->toPlainText(), QStringLiteral("Your Message\n"));
+        rig.screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+        for (int i = 0; i < 20; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != message);
+        }
+    }
+
+    void check1OpensTheSiteAndClearsItsTick() {
+        Rig rig;
+        auto* check = rig.screen.findChild<QCheckBox*>(QStringLiteral("Check1"));
+        QCOMPARE(check->text(), QStringLiteral("Click Here To Visit www.example.com Now"));
+        check->click();
+        QVERIFY(!check->isChecked());
+        QCOMPARE(rig.opener.opened, QStringList{"https://www.example.com"});
+        QTest::mouseClick(rig.screen.findChild<QWidget*>(QStringLiteral("lblGoToHome")),
+                          Qt::LeftButton);
+        QCOMPARE(rig.opener.opened.last(), QStringLiteral("https://www.example.com/software.html"));
+    }
+
+    // The checks, in their order, through the form.
+    void formChecks_data() {
+        QTest::addColumn<QStringList>("fields"); // name, e-mail, friend's name, friend's e-mail
+        QTest::addColumn<QString>("message");
+        const QString proper = QStringLiteral("Please Enter Proper Email Address");
+        QTest::newRow("placeholders") << QStringList{} << proper;
+        QTest::newRow("same address") << QStringList{"Ann", "a@b.c", "Bo", "a@b.c"}
+                                      << "Please Enter Distinct Email Addresses";
+        QTest::newRow("same, spaces round") << QStringList{"Ann", " a@b.c  ", "Bo", "a@b.c"}
+                                            << "Please Enter Distinct Email Addresses";
+        QTest::newRow("other case") << QStringList{"Ann", "A@b.c", "Bo", "a@b.c"} << QString();
+        QTest::newRow("no @") << QStringList{"Ann", "ab.c", "Bo", "c@d.e"} << proper;
+        QTest::newRow("friend no @") << QStringList{"Ann", "a@b.c", "Bo", "cd.e"} << proper;
+        QTest::newRow("@ without .") << QStringList{"Ann", "a@bc", "Bo", "c@d.e"} << proper;
+        QTest::newRow("friend @ without .") << QStringList{"Ann", "a@b.c", "Bo", "c@de"} << proper;
+        QTest::newRow("empty e-mail") << QStringList{"Ann", "", "Bo", "c@d.e"} << proper;
+        QTest::newRow("name placeholder")
+            << QStringList{"Your Name", "a@b.c", "Bo", "c@d.e"} << "Please Enter Your Name";
+        QTest::newRow("name empty")
+            << QStringList{"  ", "a@b.c", "Bo", "c@d.e"} << "Please Enter Your Name";
+        QTest::newRow("friend's name placeholder")
+            << QStringList{"Ann", "a@b.c", "Friend's Name", "c@d.e"}
+            << "Please Enter Your Friend's Name";
+        QTest::newRow("friend's name empty")
+            << QStringList{"Ann", "a@b.c", "", "c@d.e"} << "Please Enter Your Friend's Name";
+        QTest::newRow("valid") << QStringList{"Ann Lee", "a@b.c", "Bo Day", "c@d.e"} << QString();
+    }
+    void formChecks() {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, message);
+        Rig rig;
+        if (!fields.isEmpty())
+            rig.fill(fields[0], fields[1], fields[2], fields[3]);
+        rig.submit();
+        if (message.isEmpty()) {
+            QVERIFY(rig.boxes.shown.isEmpty());
+            QCOMPARE(rig.opener.opened.size(), 1);
+        } else {
+            QCOMPARE(rig.boxes.texts(), QStringList{message});
+            QCOMPARE(rig.boxes.shown[0].icon, MsgIcon::Error);
+            QCOMPARE(rig.boxes.shown[0].buttons, MsgButtons::Ok);
+            QVERIFY(rig.opener.opened.isEmpty());
+        }
+    }
+
+    // SendTellAFriend on its own: each field empty or at its placeholder.
+    void sendChecksEveryField() {
+        const Referral good{QStringLiteral("Ann"), QStringLiteral("a@b.c"), QStringLiteral("Hi"),
+                            QStringLiteral("Bo"), QStringLiteral("c@d.e")};
+        struct Case {
+            QString Referral::*field;
+            const char* placeholder;
+            const char* message;
+        };
+        const Case cases[] = {
+            {&Referral::name, "Your Name", "Please Enter Your Name"},
+            {&Referral::email, "Your Email Address", "Please Enter Your Email"},
+            {&Referral::message, "Your Message", "Please Enter Your Message"},
+            {&Referral::friendName, "Friend's Name", "Please Enter Your Friend's Name"},
+            {&Referral::friendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
+        };
+        for (const Case& c : cases) {
+            for (const QString& value : {QString(), QString::fromLatin1(c.placeholder)}) {
+                Referral r = good;
+                r.*(c.field) = value;
+                FakeMessageBoxes boxes;
+                FakeUrlOpener opener;
+                modTellAFriend::SendTellAFriend(r, boxes, modHelp(opener));
+                QCOMPARE(boxes.texts(), QStringList{QString::fromLatin1(c.message)});
+                QVERIFY(opener.opened.isEmpty());
+            }
+        }
+        // Earlier fields are reported first.
+        Referral both = good;
+        both.name.clear();
+        both.friendEmail.clear();
+        QCOMPARE(modTellAFriend::CheckFields(both), QStringLiteral("Please Enter Your Name"));
+    }
+
+    void validSubmissionThroughTheForm() {
+        Rig rig;
+        rig.fill(QStringLiteral("  Ann Lee "), QStringLiteral("ann@example.org"),
+                 QStringLiteral("Bo"), QStringLiteral(" bo@example.net"));
+        const Referral before = rig.screen.FormTexts();
+        rig.submit();
+        QVERIFY(rig.boxes.shown.isEmpty());
+        QCOMPARE(rig.opener.opened.size(), 1);
+        QCOMPARE(Decoded(rig.opener.opened[0]),
+                 (QStringList{"Ann Lee", "ann@example.org", "Your Message\r\n", "Bo",
+                              "bo@example.net", kProduct}));
+        QVERIFY(rig.opener.opened[0].contains(QStringLiteral("&taf3=Your%20Message%0D%0A&")));
+        // Nothing is shown and the form stays as it was; it can be sent again.
+        const Referral after = rig.screen.FormTexts();
+        QCOMPARE(after.name, before.name);
+        QCOMPARE(after.friendEmail, before.friendEmail);
+        rig.submit();
+        QCOMPARE(rig.opener.opened.size(), 2);
+    }
+
+    void hostileTextsTravelIntact_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("parameter") << "a&taf2=x";
+        QTest::newRow("equals") << "=";
+        QTest::newRow("fragment") << "#frag";
+        QTest::newRow("percent") << "%41";
+        QTest::newRow("plus") << "+";
+        QTest::newRow("line breaks") << "one\r\ntwo\nthree\r";
+        QTest::newRow("letters") << QStringLiteral("Zoë Ångström, Łódź, Ελένη, 東京");
+        QTest::newRow("emoji") << QStringLiteral("🎲🔮 ✨");
+        QTest::newRow("long") << QString(10000, QLatin1Char('x'));
+        QTest::newRow("query") << "?x=1&y=2;z";
+    }
+    void hostileTextsTravelIntact() {
+        QFETCH(QString, text);
+        const Referral r{text + QStringLiteral(" name"), QStringLiteral("a@b.c") + text,
+                         text + QStringLiteral(" message"), QStringLiteral("friend ") + text,
+                         text + QStringLiteral("c@d.e")};
+        FakeMessageBoxes boxes;
+        FakeUrlOpener opener;
+        modTellAFriend::SendTellAFriend(r, boxes, modHelp(opener));
+        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(opener.opened.size(), 1);
+        QCOMPARE(Decoded(opener.opened[0]),
+                 (QStringList{r.name, r.email, r.message, r.friendName, r.friendEmail, kProduct}));
+    }
+
+    void spacesRefusedInEmailBoxes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("txtEmail") << "txtEmail";
+        QTest::newRow("txtFriendEmail") << "txtFriendEmail";
+    }
+    void spacesRefusedInEmailBoxes() {
+        QFETCH(QString, box);
+        Rig rig;
+        rig.screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+        QLineEdit* edit = rig.screen.findChild<QLineEdit*>(box);
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("a b"));
+        QCOMPARE(edit->text(), QStringLiteral("ab"));
+        const QString refusal = QStringLiteral("Email Address Cannot Contain Space");
+        QCOMPARE(rig.boxes.texts(), QStringList{refusal});
+        QCOMPARE(rig.boxes.shown[0].icon, MsgIcon::Error);
+        QCOMPARE(QApplication::focusWidget(), edit);
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("x y@z.q"));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QStringLiteral("ab"));
+        QCOMPARE(rig.boxes.shown.size(), 2);
+
+        QMimeData mime;
+        mime.setText(QStringLiteral("dropped text"));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &drop);
+        QCOMPARE(edit->text(), QStringLiteral("ab"));
+        QCOMPARE(rig.boxes.shown.size(), 3);
+
+        edit->end(false);
+        QGuiApplication::clipboard()->setText(QStringLiteral("@c.d"));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QStringLiteral("ab@c.d"));
+        QCOMPARE(rig.boxes.shown.size(), 3);
+    }
+
+    void spacesAcceptedElsewhere() {
+        Rig rig;
+        rig.screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+        for (const char* name : {"txtName", "txtFriendName"}) {
+            QLineEdit* edit = rig.box(name);
+            edit->setFocus();
+            QTest::keyClicks(edit, QStringLiteral("Ann Lee"));
+            QCOMPARE(edit->text(), QStringLiteral("Ann Lee"));
+        }
+        QVERIFY(rig.boxes.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestExit)
+#include "tst_exit.moc"
