@@ -11,17 +11,24 @@
 
 namespace dicemere {
 
+std::unique_ptr<QMessageBox> QtMessageBoxes::Build(QWidget* parent, MsgIcon icon,
+                                                   MsgButtons buttons, const QString& text) {
+    auto box = std::make_unique<QMessageBox>(
+        icon == MsgIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+        QString::fromLatin1(kAppTitle), text, QMessageBox::NoButton, parent);
+    if (buttons == MsgButtons::YesNo) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+    }
+    return box;
+}
+
 MsgAnswer QtMessageBoxes::show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
                                const QString& text) {
-    QMessageBox box(icon == MsgIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    QString::fromLatin1(kAppTitle), text, QMessageBox::NoButton, parent);
-    if (buttons == MsgButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-    }
-    const int answer = box.exec();
+    const auto box = Build(parent, icon, buttons, text);
+    const int answer = box->exec();
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
     return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;

@@ -4,6 +4,7 @@
 #include "Platform.h"
 
 #include <QLockFile>
+#include <QMessageBox>
 #include <QString>
 #include <memory>
 
@@ -11,6 +12,9 @@ namespace dicemere {
 
 class QtMessageBoxes final : public MessageBoxes {
 public:
+    // The box show() runs, built but not yet shown.
+    static std::unique_ptr<QMessageBox> Build(QWidget* parent, MsgIcon icon, MsgButtons buttons,
+                                              const QString& text);
     MsgAnswer show(QWidget* parent, MsgIcon icon, MsgButtons buttons, const QString& text) override;
 };
 

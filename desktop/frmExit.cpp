@@ -176,6 +176,7 @@ frmExit::frmExit(Services services, QWidget* parent)
     cmdClose_ = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
     PlaceTwips(cmdClose_, 6000, 2760, 1245, 375);
+    cmdClose_->setAutoDefault(true);
     connect(cmdClose_, &QPushButton::clicked, this, &frmExit::cmdClose_Click);
 
     Frame2_ = new QGroupBox(QStringLiteral("Refer A Friend"), this);
@@ -202,6 +203,7 @@ frmExit::frmExit(Services services, QWidget* parent)
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit_->setFont(ProgramFont());
     PlaceTwips(cmdSubmit_, 1920, 1080, 3375, 285);
+    cmdSubmit_->setAutoDefault(true);
     connect(cmdSubmit_, &QPushButton::clicked, this, &frmExit::cmdSubmit_Click);
 
     // Below the visible part of its frame, as laid out; it takes no focus,

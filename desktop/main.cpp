@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     // Every way out goes through CloseAllAndEnd.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ProgramIcon());
 
     QtMessageBoxes boxes;
     QtUrlOpener opener;

@@ -220,6 +220,7 @@ void frmMain::BuildFrontPage() {
     cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed_->setFont(bold);
     PlaceTwips(cmdProceed_, 1332, 3600, 6200, 375);
+    cmdProceed_->setAutoDefault(true); // Enter presses the focused button too
     connect(cmdProceed_, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
 
     for (int i : {0, 9, 10}) {
@@ -249,6 +250,7 @@ void frmMain::BuildCastingPage() {
     cmdThrowDice_->setObjectName(QStringLiteral("cmdThrowDice"));
     cmdThrowDice_->setFont(ProgramFont(8.25, true));
     PlaceTwips(cmdThrowDice_, 1332, 3600, 6200, 400);
+    cmdThrowDice_->setAutoDefault(true);
     connect(cmdThrowDice_, &QPushButton::clicked, this, &frmMain::cmdThrowDice_Click);
 }
 
@@ -311,6 +313,7 @@ void frmMain::BuildResultPage() {
     cmdBack_ = new QPushButton(QStringLiteral("&Back"), fraResult_);
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));
     PlaceTwips(cmdBack_, 7680, 3720, 1000, 400);
+    cmdBack_->setAutoDefault(true);
     connect(cmdBack_, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
 }
 

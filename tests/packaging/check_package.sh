@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch folder and builds the Debian package, then
+# checks both as a distribution would: validators, file list, libraries, lintian.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
+root="$work/root"
+app=com.example.Dicemere
+
+expected="usr/bin/dicemere
+usr/share/applications/$app.desktop
+usr/share/doc/dicemere/changelog.gz
+usr/share/doc/dicemere/copyright
+usr/share/icons/hicolor/128x128/apps/$app.png
+usr/share/icons/hicolor/256x256/apps/$app.png
+usr/share/icons/hicolor/48x48/apps/$app.png
+usr/share/icons/hicolor/64x64/apps/$app.png
+usr/share/icons/hicolor/scalable/apps/$app.svg
+usr/share/man/man1/dicemere.1.gz
+usr/share/metainfo/$app.metainfo.xml"
+installed=$(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+[ "$installed" = "$(LC_ALL=C sort <<<"$expected")" ] || fail "installed files differ:
+$installed"
+
+out=$(desktop-file-validate "$root/usr/share/applications/$app.desktop" 2>&1) || fail "desktop entry: $out"
+[ -z "$out" ] || fail "desktop entry: $out"
+
+out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" 2>&1) ||
+    fail "metainfo: $out"
+! grep -qE '^(W|E):' <<<"$out" || fail "metainfo: $out"
+
+for size in 48 64 128 256; do
+    file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app.png" |
+        grep -q "$size x $size" || fail "icon $size is not $size px"
+done
+
+missing=$(ldd "$root/usr/bin/dicemere" | grep 'not found' || true)
+[ -z "$missing" ] || fail "unresolved libraries: $missing"
+
+(cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null) || fail "cpack"
+deb=$(ls "$work"/deb/*.deb)
+packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort)
+[ "$packaged" = "$installed" ] || fail "package files differ:
+$packaged"
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends lacks Qt: $depends"
+dpkg-deb -x "$deb" "$work/x"
+file "$work/x/usr/bin/dicemere" | grep -q ', stripped' || fail "binary not stripped"
+
+if command -v lintian >/dev/null; then
+    out=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+    ! grep -qE '^E:' <<<"$out" || fail "lintian: $out"
+    [ -z "$out" ] || echo "lintian: $out"
+fi
+echo "1 passed, 0 failed"
