@@ -1,0 +1,214 @@
+// Every window, as a keyboard or screen-reader user meets it.
+#include "../support/Doubles.h"
+#include "QtPlatform.h"
+#include "frmAbout.h"
+#include "frmExit.h"
+#include "frmMain.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+using namespace dicemere;
+using namespace dicemere::test;
+
+namespace {
+
+QChar AccessKey(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toLower();
+    }
+    return {};
+}
+
+bool Actable(QWidget* w) {
+    return qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+           qobject_cast<QLineEdit*>(w) || w->focusPolicy() != Qt::NoFocus ||
+           w->cursor().shape() == Qt::PointingHandCursor;
+}
+
+// The controls a person can act on have names; no access key is used twice.
+void CheckWindow(QWidget* window) {
+    QMap<QChar, QString> keys;
+    const auto claim = [&](const QString& caption, const QString& who) {
+        const QChar key = AccessKey(caption);
+        if (key.isNull())
+            return;
+        QVERIFY2(
+            !keys.contains(key),
+            qPrintable(QStringLiteral("%1 and %2 share Alt+%3").arg(keys.value(key), who, key)));
+        keys[key] = who;
+    };
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(window) || qobject_cast<QMenu*>(w) || qobject_cast<QMenuBar*>(w))
+            continue;
+        if (!w->objectName().isEmpty() && Actable(w) && w->focusPolicy() != Qt::NoFocus) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(iface);
+            QVERIFY2(!iface->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(w->objectName()));
+        }
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            claim(b->text(), w->objectName());
+        if (auto* g = qobject_cast<QGroupBox*>(w))
+            claim(g->title(), w->objectName());
+        if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+            claim(l->text(), w->objectName());
+    }
+    if (auto* main = qobject_cast<QMainWindow*>(window)) {
+        for (QAction* top : main->menuBar()->actions()) {
+            claim(top->text(), top->text());
+            if (!top->menu())
+                continue;
+            QMap<QChar, QString> inMenu;
+            for (QAction* item : top->menu()->actions()) {
+                if (!item->isVisible() || item->isSeparator())
+                    continue;
+                QVERIFY2(!item->text().isEmpty(), qPrintable(item->objectName()));
+                const QChar key = AccessKey(item->text());
+                QVERIFY2(!key.isNull() && !inMenu.contains(key), qPrintable(item->text()));
+                inMenu[key] = item->text();
+            }
+        }
+    }
+}
+
+struct Rig {
+    ScriptedRandom random;
+    FakeMessageBoxes boxes;
+    FakeUrlOpener opener;
+    modHelp help{opener};
+    frmMain window{{random, boxes, help}};
+    QPushButton* button(const char* name) {
+        return window.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QString page() { return window.frontPage()->objectName(); }
+};
+
+} // namespace
+
+class TestAccess : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyWindowIsNamedAndKeyed() {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        CheckWindow(&rig.window); // front page
+        ScriptCast(rig.random, {5, 6});
+        rig.window.findChild<QComboBox*>()->setCurrentIndex(0);
+        rig.button("cmdProceed")->click();
+        CheckWindow(&rig.window); // casting page
+        for (int i = 0; i < 2; ++i)
+            rig.button("cmdThrowDice")->click();
+        for (QWidget* die :
+             rig.window.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^imgDice"))))
+            if (!die->isHidden())
+                QVERIFY(die->accessibleName().startsWith(QStringLiteral("Die ")));
+        rig.button("cmdThrowDice")->click();
+        CheckWindow(&rig.window); // with "&Get My Enochian Numerology Result"
+        rig.button("cmdThrowDice")->click();
+        QCOMPARE(rig.page(), QStringLiteral("fraResult"));
+        CheckWindow(&rig.window);
+
+        frmAbout about(rig.help);
+        about.show();
+        CheckWindow(&about);
+
+        ProgramEnd end([] {});
+        rig.random.push({0.1f});
+        frmExit exitScreen({rig.random, rig.boxes, rig.help, end});
+        exitScreen.show();
+        CheckWindow(&exitScreen);
+
+        for (const MsgButtons buttons : {MsgButtons::Ok, MsgButtons::YesNo}) {
+            const auto box =
+                QtMessageBoxes::Build(nullptr, MsgIcon::Information, buttons,
+                                      QStringLiteral("Application is already running"));
+            box->show();
+            CheckWindow(box.get());
+            QCOMPARE(box->windowTitle(), QStringLiteral("Dicemere"));
+            if (buttons == MsgButtons::YesNo)
+                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+            box->close();
+        }
+        QCOMPARE(QtMessageBoxes::Build(nullptr, MsgIcon::Error, MsgButtons::Ok, QString())->icon(),
+                 QMessageBox::Critical);
+    }
+
+    // The whole cast, from the keyboard alone.
+    void keyboardComplete() {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        ScriptCast(rig.random, {5, 6});
+        QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        auto* combo = rig.window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"));
+        QCOMPARE(QApplication::focusWidget(), combo);
+        QTest::keyClick(combo, Qt::Key_Up);
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(combo->currentText(), QStringLiteral("2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(rig.page(), QStringLiteral("fraIntermediate"));
+        QCOMPARE(QApplication::focusWidget(), rig.button("cmdThrowDice"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(rig.window.cast().ThrowCount(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(rig.window.cast().ThrowCount(), 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QCOMPARE(rig.button("cmdThrowDice")->text(),
+                 QStringLiteral("&Get My Enochian Numerology Result"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(rig.page(), QStringLiteral("fraResult"));
+        QCOMPARE(rig.window.findChild<QLabel*>(QStringLiteral("lblResult(0)"))->text(),
+                 QStringLiteral("5+6 = 11"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
+        QTRY_COMPARE(rig.page(), QStringLiteral("fraMain"));
+        QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
+    }
+
+    void menusFromTheKeyboard() {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        const auto menu = [&](const char* name) {
+            return rig.window.findChild<QMenu*>(QString::fromLatin1(name));
+        };
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(menu("mnuFile")));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(menu("mnuHelp")));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_O); // &Online Help
+        QTRY_COMPARE(rig.opener.opened,
+                     QStringList{"https://dicemere.example.com/dicemere-help.html"});
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        rig.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QTest::keyClick(&rig.window, Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(rig.opener.opened.size(), 2);
+        QCOMPARE(rig.opener.opened.last(), QStringLiteral("https://help.example.com/donate.html"));
+        QVERIFY(!QApplication::activePopupWidget()); // Donate opens no list
+    }
+};
+
+QTEST_MAIN(TestAccess)
+#include "tst_access.moc"

@@ -1,0 +1,150 @@
+// Crisp pictures and uncut texts at every scale (run at 100 %, 125 % and 200 %).
+#include "../support/Doubles.h"
+#include "DiceImages.h"
+#include "frmAbout.h"
+#include "frmExit.h"
+#include "frmMain.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTest>
+
+using namespace dicemere;
+using namespace dicemere::test;
+
+namespace {
+
+// Nothing visible in the window is cut off.
+void CheckNothingCut(QWidget* window) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        const QString who = w->objectName();
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
+            if (label->wordWrap())
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(who + QStringLiteral(": %1 > %2")
+                                              .arg(label->heightForWidth(label->width()))
+                                              .arg(label->height())));
+            else
+                QVERIFY2(label->sizeHint().width() <= label->width(),
+                         qPrintable(who + QStringLiteral(": %1 > %2")
+                                              .arg(label->sizeHint().width())
+                                              .arg(label->width())));
+            // And the label lies inside its parent.
+            QVERIFY2(label->geometry().right() < label->parentWidget()->width(), qPrintable(who));
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
+                     qPrintable(who));
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            QVERIFY2(group->fontMetrics().horizontalAdvance(group->title()) < group->width(),
+                     qPrintable(who));
+    }
+}
+
+double MeanDifference(const QImage& a, const QImage& b, const QRect& area) {
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                   std::abs(p.blue() - q.blue());
+        }
+    return sum / (3.0 * area.width() * area.height());
+}
+
+struct Rig {
+    ScriptedRandom random;
+    FakeMessageBoxes boxes;
+    FakeUrlOpener opener;
+    modHelp help{opener};
+    frmMain window{{random, boxes, help}};
+    void castAndShow(const std::vector<int>& values) {
+        ScriptCast(random, values);
+        window.findChild<QComboBox*>()->setCurrentText(QString::number(values.size()));
+        window.findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
+        for (std::size_t i = 0; i < values.size() + 2; ++i)
+            window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"))->click();
+    }
+};
+
+} // namespace
+
+class TestHighDpi : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void nothingIsCutOff() {
+        Rig rig;
+        rig.window.show();
+        CheckNothingCut(&rig.window);
+        // The longest one-line values of the result page.
+        for (const std::vector<int>& cast : {std::vector<int>{6, 6, 6, 4},
+                                             {5, 0},
+                                             {4, 4, 3},
+                                             {5, 5, 6, 6},
+                                             {2, 2, 2, 5},
+                                             {3, 3}}) {
+            rig.window.findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+            rig.castAndShow(cast);
+            QCOMPARE(rig.window.frontPage()->objectName(), QStringLiteral("fraResult"));
+            CheckNothingCut(&rig.window);
+        }
+        frmAbout about(rig.help);
+        about.show();
+        CheckNothingCut(&about);
+        ProgramEnd end([] {});
+        for (float r : {0.1f, 0.3f, 0.6f, 0.8f}) {
+            rig.random.push({r});
+            frmExit exitScreen({rig.random, rig.boxes, rig.help, end});
+            exitScreen.show();
+            CheckNothingCut(&exitScreen);
+        }
+    }
+
+    // At 200 % a die is drawn from its vector picture at twice the pixels,
+    // not a 1x picture blown up.
+    void diceAreDrawnAtDeviceResolution() {
+        if (qApp->devicePixelRatio() < 2)
+            QSKIP("runs at 200 % scaling");
+        Rig rig;
+        rig.window.show();
+        rig.random.push({0.0f, 0.0f, 0.0f, 0.0f, 0.5f}); // four dice inside; die 1 shows 4
+        rig.window.findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
+        rig.window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"))->click();
+        auto* die = rig.window.findChild<DieImage*>(QStringLiteral("imgDice(0)"));
+        QCOMPARE(die->face(), 4);
+        const QPixmap grabbed = rig.window.grab();
+        QCOMPARE(grabbed.devicePixelRatio(), 2.0);
+        const QRect inWindow(die->mapTo(&rig.window, QPoint(0, 0)) * 2, die->size() * 2);
+        const QImage shot = grabbed.toImage().copy(inWindow);
+        QCOMPARE(shot.size(), QSize(66, 66));
+
+        QSvgRenderer svg(QStringLiteral(":/dicemere/die4.svg"));
+        const auto render = [&svg](int px) {
+            QImage image(px, px, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            svg.render(&p);
+            return image;
+        };
+        const QImage sharp = render(66);
+        const QImage blownUp =
+            render(33).scaled(66, 66, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QRect face(10, 10, 46, 46); // the die's body, clear of the page behind its corners
+        const double toSharp = MeanDifference(shot, sharp, face);
+        const double toBlownUp = MeanDifference(shot, blownUp, face);
+        QVERIFY2(toSharp < 1.0, qPrintable(QString::number(toSharp)));
+        QVERIFY2(toBlownUp > 3 * toSharp + 1.0,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(toBlownUp).arg(toSharp)));
+    }
+};
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_highdpi.moc"
