@@ -9,8 +9,11 @@ namespace dicemere {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
+    // The whole label is the link; without this a focusable label builds a
+    // text document of its own. (This also resets the focus policy.)
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(text);
 }
 

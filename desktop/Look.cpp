@@ -1,10 +1,12 @@
 #include "Look.h"
 
+#include <QFontDatabase>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <QWidget>
+#include <memory>
 
 namespace dicemere {
 
@@ -13,8 +15,12 @@ void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
 }
 
 QFont ProgramFont(qreal pointSize, bool bold, bool underline) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    // Decided once: a missing first choice in a family list would send every
+    // font request of the program through fontconfig's fallback search.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
+    QFont font(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);
@@ -40,8 +46,9 @@ public:
     explicit SvgIconEngine(QString resource) : resource_(std::move(resource)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        QSvgRenderer renderer(resource_);
-        renderer.render(painter, rect);
+        if (!renderer_) // parsed on first use, once
+            renderer_ = std::make_shared<QSvgRenderer>(resource_);
+        renderer_->render(painter, rect);
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -53,11 +60,12 @@ public:
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
-    QIconEngine* clone() const override { return new SvgIconEngine(resource_); }
+    QIconEngine* clone() const override { return new SvgIconEngine(*this); }
     QString key() const override { return QStringLiteral("DicemereSvg"); }
 
 private:
     QString resource_;
+    std::shared_ptr<QSvgRenderer> renderer_;
 };
 
 } // namespace

@@ -39,30 +39,32 @@ void QtUrlOpener::open(const QString& address) {
     QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }
 
-namespace {
-QString defaultSettingsPath() {
-    const QSettings probe(QSettings::IniFormat, QSettings::UserScope,
-                          QString::fromLatin1(kOrganisation), QString::fromLatin1(kAppName));
-    return probe.fileName();
-}
-} // namespace
-
-QtSettingsStore::QtSettingsStore() : path_(defaultSettingsPath()) {}
+QtSettingsStore::QtSettingsStore() = default;
 
 QtSettingsStore::QtSettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
 
+std::unique_ptr<QSettings> QtSettingsStore::Open() const {
+    // Opened only when asked: a copy that ends at the guard never touches it.
+    if (!path_.isEmpty())
+        return std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QString::fromLatin1(kOrganisation),
+                                       QString::fromLatin1(kAppName));
+}
+
 QString QtSettingsStore::read(const QString& section, const QString& name) {
-    const QSettings settings(path_, QSettings::IniFormat);
-    return settings.value(section + QLatin1Char('/') + name).toString();
+    return Open()->value(section + QLatin1Char('/') + name).toString();
 }
 
 bool QtSettingsStore::write(const QString& section, const QString& name, const QString& text) {
-    QSettings settings(path_, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError || !settings.isWritable())
+    const auto settings = Open();
+    // A file that could not be read in full is left as it is, so nothing
+    // else in it is lost.
+    if (settings->status() != QSettings::NoError || !settings->isWritable())
         return false;
-    settings.setValue(section + QLatin1Char('/') + name, text);
-    settings.sync(); // survive an abrupt end
-    return settings.status() == QSettings::NoError;
+    settings->setValue(section + QLatin1Char('/') + name, text);
+    settings->sync(); // survive an abrupt end
+    return settings->status() == QSettings::NoError;
 }
 
 QDate SystemClock::today() { return QDate::currentDate(); }

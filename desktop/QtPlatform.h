@@ -5,6 +5,7 @@
 
 #include <QLockFile>
 #include <QMessageBox>
+#include <QSettings>
 #include <QString>
 #include <memory>
 
@@ -33,7 +34,8 @@ public:
     bool write(const QString& section, const QString& name, const QString& text) override;
 
 private:
-    QString path_;
+    std::unique_ptr<QSettings> Open() const;
+    QString path_; // empty: the user's own store
 };
 
 class SystemClock final : public Clock {

@@ -1,5 +1,7 @@
 #include "MainSession.h"
 
+#include "FirstPaintProbe.h"
+
 namespace dicemere {
 
 MainSession::~MainSession() = default;
@@ -8,6 +10,7 @@ void MainSession::ShowMainWindow() {
     main_ = std::make_unique<frmMain>(
         frmMain::Services{services_.random, services_.boxes, services_.help});
     QObject::connect(main_.get(), &frmMain::unloading, main_.get(), [this] { frmMain_Unload(); });
+    InstallFirstPaintProbe(main_.get());
     main_->show();
 }
 

@@ -115,16 +115,14 @@ frmMain::frmMain(Services services, QWidget* parent)
     pages_->setObjectName(QStringLiteral("pages"));
     PlaceTwips(pages_, 0, 480, 8865, 4300);
     BuildFrontPage();
-    BuildCastingPage();
-    BuildResultPage();
+    // The casting and result pages are built when a cast first needs them:
+    // nobody sees them before, and start-up stays light.
     BuildPromotionBand();
     BuildMenus();
 
     setTabOrder(Label14_, cboNoOfDice_);
     setTabOrder(cboNoOfDice_, cmdProceed_);
-    setTabOrder(cmdProceed_, cmdThrowDice_);
-    setTabOrder(cmdThrowDice_, cmdBack_);
-    setTabOrder(cmdBack_, lblFullBrand_);
+    setTabOrder(cmdProceed_, lblFullBrand_);
     setTabOrder(lblFullBrand_, lblCobrand_);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -230,6 +228,8 @@ void frmMain::BuildFrontPage() {
 }
 
 void frmMain::BuildCastingPage() {
+    if (fraIntermediate_)
+        return;
     fraIntermediate_ = new PageFrame;
     fraIntermediate_->setObjectName(QStringLiteral("fraIntermediate"));
     Paint(fraIntermediate_, colours::kGreen, colours::kDarkGreen);
@@ -242,7 +242,8 @@ void frmMain::BuildCastingPage() {
     for (std::size_t i = 0; i < imgDice_.size(); ++i) {
         imgDice_[i] = new DieImage(fraIntermediate_);
         imgDice_[i]->setObjectName(QStringLiteral("imgDice(%1)").arg(i));
-        imgDice_[i]->resize(Twips(kDieSize), Twips(kDieSize));
+        imgDice_[i]->setGeometry(Twips(kParkedLeft), Twips(kParkedTop[i]), Twips(kDieSize),
+                                 Twips(kDieSize)); // the parked column
         imgDice_[i]->hide();
     }
 
@@ -252,9 +253,13 @@ void frmMain::BuildCastingPage() {
     PlaceTwips(cmdThrowDice_, 1332, 3600, 6200, 400);
     cmdThrowDice_->setAutoDefault(true);
     connect(cmdThrowDice_, &QPushButton::clicked, this, &frmMain::cmdThrowDice_Click);
+    setTabOrder(cmdProceed_, cmdThrowDice_);
 }
 
 void frmMain::BuildResultPage() {
+    if (fraResult_)
+        return;
+    BuildCastingPage();
     fraResult_ = new PageFrame;
     fraResult_->setObjectName(QStringLiteral("fraResult"));
     fraResult_->setFont(ProgramFont(9, true));
@@ -292,7 +297,6 @@ void frmMain::BuildResultPage() {
             MakeLabel(fraResult_, QString(), line == 0 ? ProgramFont(9, true) : ProgramFont(),
                       colours::kPaleGreen);
         value->setObjectName(QStringLiteral("lblResult(%1)").arg(line));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         PlaceTwips(value, l.valueLeft, l.valueTop, l.valueWidth, l.valueHeight);
         if (line == 1 || line == 2) {
             value->setWordWrap(true);
@@ -315,6 +319,7 @@ void frmMain::BuildResultPage() {
     PlaceTwips(cmdBack_, 7680, 3720, 1000, 400);
     cmdBack_->setAutoDefault(true);
     connect(cmdBack_, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    setTabOrder(cmdThrowDice_, cmdBack_);
 }
 
 void frmMain::BuildPromotionBand() {
@@ -389,12 +394,12 @@ void frmMain::showEvent(QShowEvent* event) {
 void frmMain::Form_Load() {
     cboNoOfDice_->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
     cboNoOfDice_->setCurrentIndex(2);
-    for (std::size_t i = 0; i < imgDice_.size(); ++i)
-        imgDice_[i]->move(Twips(kParkedLeft), Twips(kParkedTop[i]));
+    // The die images are created in their parked column with the casting page.
     BringToFront(fraMain_);
 }
 
 void frmMain::cmdProceed_Click() {
+    BuildCastingPage();
     for (DieImage* die : imgDice_)
         die->hide();
     bool ok = false;
@@ -439,6 +444,7 @@ void frmMain::cmdThrowDice_Click() {
 }
 
 void frmMain::ShowResult() {
+    BuildResultPage();
     fraResult_->setCaption(QString());
     ShowEnochianReading();
     BringToFront(fraResult_);
@@ -457,6 +463,8 @@ void frmMain::ShowEnochianReading() {
 }
 
 QString frmMain::ReadingText() const {
+    if (!fraResult_)
+        return {};
     // Line order: the headings' indexes do not follow the lines.
     static constexpr std::array<std::size_t, 8> kHeadingOfLine{1, 2, 4, 5, 3, 6, 7, 8};
     QString text;

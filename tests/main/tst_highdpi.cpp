@@ -90,7 +90,8 @@ private Q_SLOTS:
                                              {5, 5, 6, 6},
                                              {2, 2, 2, 5},
                                              {3, 3}}) {
-            rig.window.findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+            if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("cmdBack")))
+                back->click();
             rig.castAndShow(cast);
             QCOMPARE(rig.window.frontPage()->objectName(), QStringLiteral("fraResult"));
             CheckNothingCut(&rig.window);

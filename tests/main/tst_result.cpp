@@ -229,6 +229,7 @@ private Q_SLOTS:
     // its box in the program's font.
     void paragraphsFitTheirBoxes() {
         Rig rig;
+        rig.castAndShow({1, 2});
         const QFontMetrics metrics(rig.value(1)->font());
         QCOMPARE(rig.value(1)->font(), ProgramFont());
         for (const Opening& o : kOpenings) {

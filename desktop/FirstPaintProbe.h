@@ -1,0 +1,12 @@
+// A measuring aid: with DICEMERE_FIRST_PAINT_PROBE set, the first paint of the
+// given window prints "first-paint <steady clock ns>" and ends the program.
+// Without the variable it does nothing.
+#pragma once
+
+class QWidget;
+
+namespace dicemere {
+
+void InstallFirstPaintProbe(QWidget* window);
+
+} // namespace dicemere
