@@ -1,10 +1,14 @@
 #include "QtPlatform.h"
 
 #include "AppInfo.h"
+#include "IniText.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -43,28 +47,42 @@ QtSettingsStore::QtSettingsStore() = default;
 
 QtSettingsStore::QtSettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
 
-std::unique_ptr<QSettings> QtSettingsStore::Open() const {
-    // Opened only when asked: a copy that ends at the guard never touches it.
+QString QtSettingsStore::Path() const {
     if (!path_.isEmpty())
-        return std::make_unique<QSettings>(path_, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QString::fromLatin1(kOrganisation),
-                                       QString::fromLatin1(kAppName));
+        return path_;
+    // Where QSettings keeps the user's INI store on this platform. Asked only
+    // when the store is used: a copy that ends at the guard never touches it.
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kOrganisation),
+                     QString::fromLatin1(kAppName))
+        .fileName();
 }
 
 QString QtSettingsStore::read(const QString& section, const QString& name) {
-    return Open()->value(section + QLatin1Char('/') + name).toString();
+    QFile file(Path());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return IniValue(file.readAll(), section, name);
 }
 
 bool QtSettingsStore::write(const QString& section, const QString& name, const QString& text) {
-    const auto settings = Open();
-    // A file that could not be read in full is left as it is, so nothing
-    // else in it is lost.
-    if (settings->status() != QSettings::NoError || !settings->isWritable())
+    if (!IsPlainIniValue(text))
         return false;
-    settings->setValue(section + QLatin1Char('/') + name, text);
-    settings->sync(); // survive an abrupt end
-    return settings->status() == QSettings::NoError;
+    const QString path = Path();
+    QByteArray content;
+    if (QFile existing(path); existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly))
+            return false; // never replace what could not be read
+        content = existing.readAll();
+    } else if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        return false;
+    }
+    // Only the one line changes; the new file replaces the old one whole,
+    // and is on the disk before commit() returns.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(WithIniValue(content, section, name, text));
+    return file.commit();
 }
 
 QDate SystemClock::today() { return QDate::currentDate(); }

@@ -24,7 +24,9 @@ public:
     void open(const QString& address) override;
 };
 
-// QSettings in INI format, user scope: <config>/Dicemere/Dicemere.ini.
+// The user's INI store where QSettings keeps it (INI format, user scope:
+// <config>/Dicemere/Dicemere.ini). A write changes its one line and leaves
+// every other byte of the file as it was.
 class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore();
@@ -34,7 +36,7 @@ public:
     bool write(const QString& section, const QString& name, const QString& text) override;
 
 private:
-    std::unique_ptr<QSettings> Open() const;
+    QString Path() const;
     QString path_; // empty: the user's own store
 };
 

@@ -1,0 +1,104 @@
+#include "IniText.h"
+
+#include <QList>
+
+namespace dicemere {
+
+namespace {
+
+struct Line {
+    qsizetype begin; // first byte
+    qsizetype end;   // one past the last byte before the line end
+    qsizetype next;  // first byte of the next line
+};
+
+QList<Line> Lines(const QByteArray& file) {
+    QList<Line> lines;
+    qsizetype begin = 0;
+    while (begin < file.size()) {
+        qsizetype newline = file.indexOf('\n', begin);
+        const qsizetype next = newline < 0 ? file.size() : newline + 1;
+        qsizetype end = newline < 0 ? file.size() : newline;
+        if (end > begin && file[end - 1] == '\r')
+            --end;
+        lines.append({begin, end, next});
+        begin = next;
+    }
+    return lines;
+}
+
+QByteArray Text(const QByteArray& file, const Line& line) {
+    return file.mid(line.begin, line.end - line.begin).trimmed();
+}
+
+bool IsSection(const QByteArray& text) { return text.startsWith('[') && text.endsWith(']'); }
+
+bool IsKey(const QByteArray& text, const QByteArray& key) {
+    const qsizetype equals = text.indexOf('=');
+    return equals > 0 && text.left(equals).trimmed() == key;
+}
+
+// Calls found(line index) for each line of key inside [section].
+template <typename Fn>
+void ForEachKeyLine(const QByteArray& file, const QList<Line>& lines, const QByteArray& section,
+                    const QByteArray& key, Fn found) {
+    bool inSection = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray text = Text(file, lines[i]);
+        if (IsSection(text))
+            inSection = text.mid(1, text.size() - 2).trimmed() == section;
+        else if (inSection && IsKey(text, key))
+            found(i);
+    }
+}
+
+} // namespace
+
+bool IsPlainIniValue(const QString& value) {
+    for (const QChar c : value)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && !QStringLiteral(" .:_-").contains(c))
+            return false;
+    return true;
+}
+
+QString IniValue(const QByteArray& file, const QString& section, const QString& key) {
+    const QList<Line> lines = Lines(file);
+    QString value;
+    ForEachKeyLine(file, lines, section.toUtf8(), key.toUtf8(), [&](qsizetype i) {
+        const QByteArray text = Text(file, lines[i]);
+        value = QString::fromUtf8(text.mid(text.indexOf('=') + 1).trimmed());
+    });
+    return value;
+}
+
+QByteArray WithIniValue(const QByteArray& file, const QString& section, const QString& key,
+                        const QString& value) {
+    const QList<Line> lines = Lines(file);
+    const bool crlf = file.contains("\r\n");
+    const QByteArray eol = crlf ? "\r\n" : "\n";
+    const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
+    qsizetype keyLine = -1;
+    ForEachKeyLine(file, lines, section.toUtf8(), key.toUtf8(), [&](qsizetype i) { keyLine = i; });
+    QByteArray out = file;
+    if (keyLine >= 0) {
+        const Line& l = lines[keyLine];
+        out.replace(l.begin, l.end - l.begin, entry);
+        return out;
+    }
+    for (const Line& l : lines) {
+        const QByteArray text = Text(file, l);
+        if (IsSection(text) && text.mid(1, text.size() - 2).trimmed() == section.toUtf8()) {
+            QByteArray insert = entry + eol;
+            if (l.next == l.end) // the header is the last line, with no line end
+                insert.prepend(eol);
+            out.insert(l.next, insert);
+            return out;
+        }
+    }
+    if (!out.isEmpty() && !out.endsWith('\n'))
+        out += eol;
+    out += '[' + section.toUtf8() + ']' + eol + entry + eol;
+    return out;
+}
+
+} // namespace dicemere

@@ -1,0 +1,247 @@
+// The real program started against hostile settings files and lock folders:
+// it must reach its first paint within a second, show nothing, and keep what
+// else the settings file holds.
+#include "QtPlatform.h"
+
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const QString kToday = QDate::currentDate().toString(Qt::ISODate);
+
+struct Home {
+    QTemporaryDir dir;
+    QString config() const { return dir.filePath(QStringLiteral("config/Dicemere")); }
+    QString ini() const { return config() + QStringLiteral("/Dicemere.ini"); }
+    QString runtime() const { return dir.filePath(QStringLiteral("runtime")); }
+    Home() {
+        QDir().mkpath(config());
+        QDir().mkpath(runtime());
+        QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    void write(const QByteArray& content) const {
+        QFile f(ini());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    QByteArray read() const {
+        QFile f(ini());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Starts the program; true when it painted its window within the limit.
+    bool start(qint64* ms = nullptr, const QString& runtimeDir = {}) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), dir.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                   runtimeDir.isEmpty() ? runtime() : runtimeDir);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("DICEMERE_FIRST_PAINT_PROBE"), QStringLiteral("1"));
+        p.setProcessEnvironment(env);
+        QElapsedTimer timer;
+        timer.start();
+        p.start(QStringLiteral(DICEMERE_PATH), {});
+        const bool finished = p.waitForFinished(5000);
+        if (ms)
+            *ms = timer.elapsed();
+        if (!finished) {
+            p.kill();
+            p.waitForFinished();
+            return false;
+        }
+        return p.exitCode() == 0 && p.readAllStandardOutput().startsWith("first-paint ");
+    }
+};
+
+QByteArray OtherKeys(int count) {
+    QByteArray text = "[Other]\n";
+    for (int i = 0; i < count; ++i)
+        text += "key" + QByteArray::number(i) + "=value " + QByteArray::number(i) + "\n";
+    return text;
+}
+
+} // namespace
+
+class TestHostile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void settingsFiles_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("storesToday"); // else the file must stay exactly as it was
+        const QByteArray recent = "[Settings]\nDuration=" + kToday.toLatin1() + "\n";
+        QByteArray garbage(4096, '\0');
+        auto* random = QRandomGenerator::global();
+        for (char& c : garbage)
+            c = static_cast<char>(random->bounded(256));
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("recent date") << recent + OtherKeys(3) << false;
+        QTest::newRow("other keys, no date") << OtherKeys(3) + "; a comment\n" << true;
+        QTest::newRow("corrupt") << QByteArray("[Settings\nDuration\n=\n[[x]]]\nkey=\"unterminated")
+                                 << true;
+        QTest::newRow("binary garbage") << garbage << true;
+        QTest::newRow("10 MB, recent date") << recent + OtherKeys(400000) << false;
+        QTest::newRow("10 MB, no date") << OtherKeys(400000) << true;
+    }
+    void settingsFiles() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, storesToday);
+        Home home;
+        home.write(content);
+        qint64 ms = 0;
+        QVERIFY(home.start(&ms));
+        QVERIFY2(ms < 1000, qPrintable(QStringLiteral("%1 ms").arg(ms)));
+        const QByteArray after = home.read();
+        if (!storesToday) {
+            QCOMPARE(after, content);
+        } else {
+            // Every byte that was there is still there; the date follows it.
+            const QByteArray kept =
+                content.isEmpty() || content.endsWith('\n') ? content : content + '\n';
+            QCOMPARE(after.left(kept.size()), kept);
+            QCOMPARE(after.mid(kept.size()), "[Settings]\nDuration=" + kToday.toLatin1() + "\n");
+        }
+        // The reminder keeps its rules: a second start the same day finds the
+        // date, asks nothing and writes nothing.
+        QVERIFY(home.start());
+        QCOMPARE(home.read(), after);
+    }
+
+    void missingStore() {
+        Home home;
+        QVERIFY(!QFile::exists(home.ini()));
+        QVERIFY(home.start());
+        QCOMPARE(QSettings(home.ini(), QSettings::IniFormat)
+                     .value(QStringLiteral("Settings/Duration"))
+                     .toString(),
+                 kToday);
+    }
+
+    void unreadableOrUnwritableStore_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("file is a folder") << "folder";
+        QTest::newRow("folder is a file") << "file";
+        QTest::newRow("no permissions") << "mode";
+    }
+    void unreadableOrUnwritableStore() {
+        QFETCH(QString, kind);
+        Home home;
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(home.ini()));
+        } else if (kind == QLatin1String("file")) {
+            QDir(home.config()).removeRecursively();
+            QFile f(home.config());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else {
+            if (geteuid() == 0)
+                QSKIP("root reads and writes any file");
+            home.write("[Settings]\nDuration=2020-01-01\n");
+            QFile::setPermissions(home.ini(), {});
+        }
+        qint64 ms = 0;
+        QVERIFY(home.start(&ms));
+        QVERIFY(ms < 1000);
+    }
+
+    void leftoverSettingsLock() {
+        Home home;
+        home.write(OtherKeys(2));
+        // A lock that a killed copy left behind while writing.
+        QProcess dead;
+        dead.start(QStringLiteral("true"), {});
+        dead.waitForFinished();
+        QFile lock(home.ini() + QStringLiteral(".lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(dead.processId()) + "\ndicemere\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+        qint64 ms = 0;
+        QVERIFY(home.start(&ms));
+        QVERIFY(ms < 1000);
+        QSettings after(home.ini(), QSettings::IniFormat);
+        QCOMPARE(after.value(QStringLiteral("Settings/Duration")).toString(), kToday);
+        QCOMPARE(after.value(QStringLiteral("Other/key1")).toString(), QStringLiteral("value 1"));
+    }
+
+    void lockFolderMissingOrUnusable_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("is a file") << "file";
+    }
+    void lockFolderMissingOrUnusable() {
+        QFETCH(QString, kind);
+        Home home;
+        QString runtime = home.dir.filePath(QStringLiteral("gone/runtime"));
+        if (kind == QLatin1String("file")) {
+            QFile f(home.dir.filePath(QStringLiteral("plain")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            runtime = f.fileName() + QStringLiteral("/runtime");
+        }
+        QVERIFY(home.start(nullptr, runtime));
+    }
+
+    void lockNamingAnUnrelatedProcess() {
+        Home home;
+        QProcess sleeper;
+        sleeper.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(sleeper.waitForStarted());
+        QFile lock(QDir(home.runtime()).filePath(QStringLiteral("com.example.Dicemere.lock")));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(sleeper.processId()) + "\n" + DICEMERE_PATH + "\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+        QVERIFY(home.start()); // the sleeping process is not a copy of ours
+        sleeper.kill();
+        sleeper.waitForFinished();
+    }
+
+    void secondCopyLeavesTheStoreAlone() {
+        Home home;
+        home.write("[Settings]\nDuration=2001-01-01\n");
+        QFile::setPermissions(home.ini(), QFile::ReadOwner | QFile::WriteOwner);
+        dicemere::QtInstanceLock held(
+            QDir(home.runtime()).filePath(QStringLiteral("com.example.Dicemere.lock")));
+        QCOMPARE(held.tryAcquire(), dicemere::InstanceLock::Result::Acquired);
+        // The second copy waits on its message; it must not have read or
+        // written the store by then.
+        const QDateTime accessed = QFileInfo(home.ini()).lastRead();
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.dir.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.dir.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.runtime());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("strace"),
+                {QStringLiteral("-f"), QStringLiteral("-e"), QStringLiteral("trace=openat"),
+                 QStringLiteral("-o"), home.dir.filePath(QStringLiteral("trace")),
+                 QStringLiteral(DICEMERE_PATH)});
+        if (!p.waitForStarted())
+            QSKIP("no strace");
+        QTest::qWait(1500);
+        p.kill();
+        p.waitForFinished();
+        QFile trace(home.dir.filePath(QStringLiteral("trace")));
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        const QByteArray calls = trace.readAll();
+        QVERIFY(calls.contains("com.example.Dicemere.lock"));
+        QVERIFY2(!calls.contains("Dicemere.ini"), "the second copy opened the settings store");
+        QCOMPARE(home.read(), QByteArray("[Settings]\nDuration=2001-01-01\n"));
+        Q_UNUSED(accessed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHostile)
+#include "tst_hostile.moc"

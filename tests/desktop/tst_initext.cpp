@@ -1,0 +1,97 @@
+// Reading and changing the one value in an INI file.
+#include "IniText.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace dicemere;
+
+namespace {
+const QString S = QStringLiteral("Settings");
+const QString K = QStringLiteral("Duration");
+const QString V = QStringLiteral("2026-12-08");
+} // namespace
+
+class TestIniText : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void changesOnlyItsLine_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("empty") << QByteArray() << QByteArray("[Settings]\nDuration=2026-12-08\n");
+        QTest::newRow("replaced in place")
+            << QByteArray("; mine\n[A]\nx=1\n[Settings]\nDuration = 2001-01-01\nOther=2\n")
+            << QByteArray("; mine\n[A]\nx=1\n[Settings]\nDuration=2026-12-08\nOther=2\n");
+        QTest::newRow("same key elsewhere untouched")
+            << QByteArray("[A]\nDuration=old\n")
+            << QByteArray("[A]\nDuration=old\n[Settings]\nDuration=2026-12-08\n");
+        QTest::newRow("section without the key")
+            << QByteArray("[Settings]\nOther=2\n[B]\ny=3\n")
+            << QByteArray("[Settings]\nDuration=2026-12-08\nOther=2\n[B]\ny=3\n");
+        QTest::newRow("header last, no line end")
+            << QByteArray("x=1\n[Settings]")
+            << QByteArray("x=1\n[Settings]\nDuration=2026-12-08\n");
+        QTest::newRow("no final line end")
+            << QByteArray("[A]\nx=1") << QByteArray("[A]\nx=1\n[Settings]\nDuration=2026-12-08\n");
+        QTest::newRow("CR LF kept")
+            << QByteArray("[A]\r\nx=1\r\n")
+            << QByteArray("[A]\r\nx=1\r\n[Settings]\r\nDuration=2026-12-08\r\n");
+        QTest::newRow("CR LF in place")
+            << QByteArray("[Settings]\r\nDuration=1\r\nz=9\r\n")
+            << QByteArray("[Settings]\r\nDuration=2026-12-08\r\nz=9\r\n");
+        QTest::newRow("twice: the last one counts")
+            << QByteArray("[Settings]\nDuration=1\n[Settings]\nDuration=2\n")
+            << QByteArray("[Settings]\nDuration=1\n[Settings]\nDuration=2026-12-08\n");
+    }
+    void changesOnlyItsLine() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        const QByteArray written = WithIniValue(before, S, K, V);
+        QCOMPARE(written, after);
+        QCOMPARE(IniValue(written, S, K), V);
+        // QSettings reads the same value from what was written.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("t.ini"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(written);
+        f.close();
+        QCOMPARE(QSettings(path, QSettings::IniFormat)
+                     .value(QStringLiteral("Settings/Duration"))
+                     .toString(),
+                 V);
+    }
+
+    void readsWhatQSettingsWrites() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("t.ini"));
+        {
+            QSettings s(path, QSettings::IniFormat);
+            s.setValue(QStringLiteral("Other/a"), 1);
+            s.setValue(QStringLiteral("Settings/Duration"), V);
+        }
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(IniValue(f.readAll(), S, K), V);
+    }
+
+    void readsNothingFromElsewhere() {
+        QCOMPARE(IniValue("[A]\nDuration=1\n", S, K), QString());
+        QCOMPARE(IniValue("Duration=1\n", S, K), QString());
+        QCOMPARE(IniValue("[Settings]\nDurations=1\n", S, K), QString());
+        QCOMPARE(IniValue("[Settings\nDuration=1\n", S, K), QString());
+        QCOMPARE(IniValue(QByteArray("\0\xff[Settings]\n\0", 11), S, K), QString());
+    }
+
+    void onlyPlainValues() {
+        QVERIFY(IsPlainIniValue(V));
+        QVERIFY(!IsPlainIniValue(QStringLiteral("a\nb")));
+        QVERIFY(!IsPlainIniValue(QStringLiteral("a;b")));
+        QVERIFY(!IsPlainIniValue(QStringLiteral("[x]")));
+        QVERIFY(!IsPlainIniValue(QStringLiteral("é")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniText)
+#include "tst_initext.moc"

@@ -1,0 +1,135 @@
+// Ten thousand seeded random actions on the main window, with the window's
+// invariants checked after every one.
+#include "../support/Doubles.h"
+#include "Look.h"
+#include "Random.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <random>
+
+using namespace dicemere;
+using namespace dicemere::test;
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void randomActions() {
+        ClockSeededRandom dice;
+        dice.seed(7);
+        FakeMessageBoxes boxes;
+        FakeUrlOpener opener;
+        const modHelp help(opener);
+        frmMain window({dice, boxes, help});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        std::mt19937 monkey(20261208);
+
+        // Where a person would click: the cast/throw button's spot (both
+        // pages put their button there), Back's spot, and an empty spot.
+        const QRect pageArea = TwipsRect(0, 480, 8865, 4300);
+        const QPoint buttonSpot = pageArea.topLeft() + TwipsRect(1332, 3600, 6200, 375).center();
+        const QPoint backSpot = pageArea.topLeft() + TwipsRect(7680, 3720, 1000, 400).center();
+        const QPoint emptySpot = pageArea.topLeft() + QPoint(Twips(300), Twips(3000));
+        const auto click = [&](QPoint at) {
+            const QPoint inWindow = window.centralWidget()->mapTo(&window, at);
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, inWindow);
+        };
+        const auto page = [&] { return window.frontPage()->objectName(); };
+        const char* links[] = {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"};
+        bool castFinished = false; // every die has landed for good
+        int results = 0, throws = 0;
+
+        for (int step = 0; step < 10000; ++step) {
+            const QString before = page();
+            const qint16 countBefore = window.cast().ThrowCount();
+            const std::vector<qint16> valuesBefore = window.cast().DiceValues();
+            const int action = static_cast<int>(monkey() % 10);
+            switch (action) {
+            case 0: // choose a number of dice
+                if (auto* combo = window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"));
+                    combo->isVisible())
+                    combo->setCurrentIndex(static_cast<int>(monkey() % 3));
+                break;
+            case 1:
+            case 2:
+            case 3:
+            case 4: // the button's spot: cast on the front page, throw on the casting page
+                click(buttonSpot);
+                break;
+            case 5:
+                click(backSpot);
+                break;
+            case 6:
+                click(emptySpot);
+                break;
+            case 7:
+                window.findChild<QAction*>(QString::fromLatin1(links[monkey() % 4]))->trigger();
+                break;
+            case 8:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                break;
+            default:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                break;
+            }
+
+            // A covered page never takes input: what happened is what the
+            // page in front allows.
+            const DiceCast& cast = window.cast();
+            const int n = cast.NoOfDice();
+            if (before == QLatin1String("fraResult")) {
+                QVERIFY2(cast.ThrowCount() == countBefore && cast.DiceValues() == valuesBefore,
+                         "the covered casting page threw");
+            }
+            if (before == QLatin1String("fraMain") && page() == QLatin1String("fraMain"))
+                QCOMPARE(cast.ThrowCount(), countBefore);
+            if (page() == QLatin1String("fraIntermediate") && before == QLatin1String("fraMain")) {
+                QCOMPARE(cast.ThrowCount(), qint16(0)); // a new cast
+                castFinished = false;
+            }
+            if (cast.started() && cast.ThrowCount() != countBefore)
+                ++throws;
+
+            if (!cast.started())
+                continue;
+            // Caption and counter agree.
+            auto* throwButton = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
+            const int count = cast.ThrowCount();
+            if (count <= n) {
+                // Thrown dice, or the same number again while a die is recast.
+                const QString caption = throwButton->text();
+                QVERIFY2(caption == ThrowCaption(count, n) || caption == ThrowCaption(count + 1, n),
+                         qPrintable(caption));
+            } else {
+                QCOMPARE(throwButton->text(), QString::fromLatin1(kResultInvitation));
+            }
+            if (count >= n)
+                castFinished = true;
+            // Every die value is 0 to 6, and only the cast's dice are presented.
+            for (qint16 v : cast.DiceValues())
+                QVERIFY(v >= 0 && v <= 6);
+            for (int slot = n; slot < 4; ++slot)
+                QVERIFY(window.findChild<QWidget*>(QStringLiteral("imgDice(%1)").arg(slot))
+                            ->isHidden());
+            // The result page comes only after a finished cast.
+            if (page() == QLatin1String("fraResult")) {
+                QVERIFY(castFinished);
+                QVERIFY(count >= n + 2);
+                if (before != page())
+                    ++results;
+            }
+        }
+        // The monkey did get through whole casts, not only the menus.
+        QVERIFY2(results > 50, qPrintable(QString::number(results)));
+        QVERIFY(throws > 1000);
+        QVERIFY(!boxes.shown.isEmpty()); // border landings happened
+        QVERIFY(!opener.opened.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"
