@@ -21,6 +21,9 @@ int main(int argc, char* argv[]) {
     // Every way out goes through CloseAllAndEnd.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon());
+    // One font for everything that names none of its own, the menus and
+    // message boxes included: one font engine fewer to load at start-up.
+    QApplication::setFont(ProgramFont());
 
     QtMessageBoxes boxes;
     QtUrlOpener opener;

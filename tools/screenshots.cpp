@@ -2,6 +2,7 @@
 // grabbed off screen. Usage: screenshots <output folder> [scale]
 #include "DiceCast.h"
 #include "Links.h"
+#include "Look.h"
 #include "ProgramEnd.h"
 #include "frmAbout.h"
 #include "frmExit.h"
@@ -60,7 +61,8 @@ QPixmap WithMessage(QWidget& window, const QString& text) {
     QPainter painter(&shot);
     const QSizeF logical = QSizeF(shot.size()) / shot.devicePixelRatio();
     const QSizeF m = QSizeF(message.size()) / message.devicePixelRatio();
-    const QPointF at((logical.width() - m.width()) / 2, (logical.height() - m.height()) / 2);
+    // Below the circle, so the die on its border stays in sight.
+    const QPointF at((logical.width() - m.width()) / 2, logical.height() * 0.52);
     painter.fillRect(QRectF(at, m).adjusted(-1, -1, 1, 1), Qt::black);
     painter.drawPixmap(at, message);
     return shot;
@@ -72,6 +74,7 @@ int main(int argc, char* argv[]) {
     if (argc > 2)
         qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
+    QApplication::setFont(ProgramFont()); // as the program does
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     Script random;
     Boxes boxes;
@@ -86,8 +89,8 @@ int main(int argc, char* argv[]) {
     window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"))
         ->setCurrentText(QStringLiteral("3"));
     auto* proceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
-    auto* dice = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
     proceed->click();
+    auto* dice = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
     dice->click();
     dice->click();
     Save(WithMessage(window, boxes.last), out, "casting-border.png");
