@@ -4,6 +4,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QWidget>
 #include <memory>
@@ -12,6 +13,14 @@ namespace dicemere {
 
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(TwipsRect(left, top, width, height));
+}
+
+void CentreOnScreen(QWidget* window) {
+    if (const QScreen* s = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
 }
 
 QFont ProgramFont(qreal pointSize, bool bold, bool underline) {

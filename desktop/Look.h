@@ -18,6 +18,9 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
 // Places a widget at a twips rectangle.
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
 
+// Puts a top-level window in the middle of its screen's free area.
+void CentreOnScreen(QWidget* window);
+
 // Verdana where installed, else DejaVu Sans.
 QFont ProgramFont(qreal pointSize = 8.25, bool bold = false, bool underline = false);
 

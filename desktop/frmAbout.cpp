@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace dicemere {
 
@@ -102,11 +101,7 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
 
 void frmAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 void frmAbout::lblHomePage_Click() { help_.OpenHomePage(); }

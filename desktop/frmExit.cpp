@@ -19,7 +19,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <array>
 #include <functional>
 
@@ -270,11 +269,7 @@ void frmExit::showEvent(QShowEvent* event) {
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen* s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 void frmExit::closeEvent(QCloseEvent* event) {

@@ -11,12 +11,8 @@ namespace dicemere {
 
 class MainSession final : public StartupTarget {
 public:
-    struct Services {
-        RandomSource& random;
-        MessageBoxes& boxes;
-        const modHelp& help;
-        ProgramEnd& end;
-    };
+    // What the main window and the exit screen need between them.
+    using Services = frmExit::Services;
     explicit MainSession(Services services) : services_(services) {}
     ~MainSession() override;
 

@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 
@@ -384,11 +383,7 @@ void frmMain::showEvent(QShowEvent* event) {
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen* s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 void frmMain::Form_Load() {
