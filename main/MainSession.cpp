@@ -23,8 +23,7 @@ void MainSession::frmMain_Unload() {
     // While the program is ending every window closes; nothing new opens.
     if (services_.end.ending() || exit_)
         return;
-    exit_ = std::make_unique<frmExit>(
-        frmExit::Services{services_.random, services_.boxes, services_.help, services_.end});
+    exit_ = std::make_unique<frmExit>(services_);
     exit_->show();
 }
 
