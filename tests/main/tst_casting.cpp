@@ -206,6 +206,25 @@ private Q_SLOTS:
         QVERIFY(!rig.random.exhausted);
     }
 
+    // Presses past the result only count up; the counter must never wrap
+    // round into a die's slot again.
+    void counterStopsShortOfWrapping() {
+        struct Zero final : RandomSource {
+            void seedFromClock() override {}
+            float DrawUniform() override { return 0.0f; }
+        } zero;
+        DiceCast cast(zero);
+        cast.Start(2);
+        for (int i = 0; i < 40000; ++i) {
+            const DiceCast::Press press = cast.Throw();
+            if (i >= 3)
+                QCOMPARE(press.kind, DiceCast::Press::Kind::ShowResult);
+            cast.Settle(press);
+        }
+        QCOMPARE(cast.ThrowCount(), qint16(32767));
+        QCOMPARE(cast.DiceValues(), (std::vector<qint16>{1, 1}));
+    }
+
     void castOfTwoAfterFourHidesTheOthers() {
         Rig rig;
         rig.random.push({0.0f, 0.0f, 0.0f, 0.0f, 0.2f, 0.2f, 0.2f, 0.2f});
