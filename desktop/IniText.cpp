@@ -27,15 +27,20 @@ QList<Line> Lines(const QByteArray& file) {
     return lines;
 }
 
-QByteArray Text(const QByteArray& file, const Line& line) {
-    return file.mid(line.begin, line.end - line.begin).trimmed();
+// Views into the file: a large file is read without a copy per line.
+QByteArrayView Text(const QByteArray& file, const Line& line) {
+    return QByteArrayView(file).sliced(line.begin, line.end - line.begin).trimmed();
 }
 
-bool IsSection(const QByteArray& text) { return text.startsWith('[') && text.endsWith(']'); }
+bool IsSection(QByteArrayView text) { return text.startsWith('[') && text.endsWith(']'); }
 
-bool IsKey(const QByteArray& text, const QByteArray& key) {
+QByteArrayView SectionName(QByteArrayView text) {
+    return text.sliced(1, text.size() - 2).trimmed();
+}
+
+bool IsKey(QByteArrayView text, QByteArrayView key) {
     const qsizetype equals = text.indexOf('=');
-    return equals > 0 && text.left(equals).trimmed() == key;
+    return equals > 0 && text.first(equals).trimmed() == key;
 }
 
 // Calls found(line index) for each line of key inside [section].
@@ -44,9 +49,9 @@ void ForEachKeyLine(const QByteArray& file, const QList<Line>& lines, const QByt
                     const QByteArray& key, Fn found) {
     bool inSection = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArray text = Text(file, lines[i]);
+        const QByteArrayView text = Text(file, lines[i]);
         if (IsSection(text))
-            inSection = text.mid(1, text.size() - 2).trimmed() == section;
+            inSection = SectionName(text) == section;
         else if (inSection && IsKey(text, key))
             found(i);
     }
@@ -65,8 +70,8 @@ QString IniValue(const QByteArray& file, const QString& section, const QString& 
     const QList<Line> lines = Lines(file);
     QString value;
     ForEachKeyLine(file, lines, section.toUtf8(), key.toUtf8(), [&](qsizetype i) {
-        const QByteArray text = Text(file, lines[i]);
-        value = QString::fromUtf8(text.mid(text.indexOf('=') + 1).trimmed());
+        const QByteArrayView text = Text(file, lines[i]);
+        value = QString::fromUtf8(text.sliced(text.indexOf('=') + 1).trimmed());
     });
     return value;
 }
@@ -85,9 +90,10 @@ QByteArray WithIniValue(const QByteArray& file, const QString& section, const QS
         out.replace(l.begin, l.end - l.begin, entry);
         return out;
     }
+    const QByteArray sectionName = section.toUtf8();
     for (const Line& l : lines) {
-        const QByteArray text = Text(file, l);
-        if (IsSection(text) && text.mid(1, text.size() - 2).trimmed() == section.toUtf8()) {
+        const QByteArrayView text = Text(file, l);
+        if (IsSection(text) && SectionName(text) == sectionName) {
             QByteArray insert = entry + eol;
             if (l.next == l.end) // the header is the last line, with no line end
                 insert.prepend(eol);
