@@ -52,7 +52,6 @@ public:
     explicit QtInstanceLock(const QString& lockPath);
     ~QtInstanceLock() override;
     Result tryAcquire() override;
-    const QString& path() const { return path_; }
 
     // <runtime dir>/<app id>.lock, or <temp dir>/<app id>-<user>.lock where
     // the platform has no runtime directory.

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QUrl>
 
@@ -223,6 +224,19 @@ private Q_SLOTS:
         }
         QCOMPARE(cast.ThrowCount(), qint16(32767));
         QCOMPARE(cast.DiceValues(), (std::vector<qint16>{1, 1}));
+    }
+
+    void imageListHoldsSixFaces() {
+        DiceImageList IMG_Dice;
+        for (int position = 1; position <= 6; ++position) {
+            QCOMPARE(DiceImageList::Key(position), QStringLiteral("%1.jpg").arg(position));
+            QSvgRenderer* picture = IMG_Dice.Picture(position);
+            QVERIFY(picture && picture->isValid());
+            QCOMPARE(picture->defaultSize(), QSize(42, 42));
+            QCOMPARE(IMG_Dice.Picture(position), picture); // parsed once
+        }
+        QVERIFY(!IMG_Dice.Picture(0));
+        QVERIFY(!IMG_Dice.Picture(7));
     }
 
     void castOfTwoAfterFourHidesTheOthers() {
