@@ -1,5 +1,5 @@
 // Every window, as a keyboard or screen-reader user meets it.
-#include "../support/Doubles.h"
+#include "../support/MainWindowRig.h"
 #include "QtPlatform.h"
 #include "frmAbout.h"
 #include "frmExit.h"
@@ -89,15 +89,7 @@ void CheckWindow(QWidget* window) {
     }
 }
 
-struct Rig {
-    ScriptedRandom random;
-    FakeMessageBoxes boxes;
-    FakeUrlOpener opener;
-    modHelp help{opener};
-    frmMain window{{random, boxes, help}};
-    QPushButton* button(const char* name) {
-        return window.findChild<QPushButton*>(QString::fromLatin1(name));
-    }
+struct Rig : MainWindowRig {
     QString page() { return window.frontPage()->objectName(); }
 };
 

@@ -1,5 +1,5 @@
 // The main window: pages, casting, menus and links, driven through its controls.
-#include "../support/Doubles.h"
+#include "../support/MainWindowRig.h"
 #include "DiceImages.h"
 #include "Look.h"
 #include "frmMain.h"
@@ -19,28 +19,10 @@ using namespace dicemere::test;
 
 namespace {
 
-struct Rig {
-    ScriptedRandom random;
-    FakeMessageBoxes boxes;
-    FakeUrlOpener opener;
-    modHelp help{opener};
-    frmMain window{{random, boxes, help}};
-
-    template <typename T = QWidget> T* get(const QString& name) {
-        T* w = window.findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
-    }
-    QPushButton* button(const char* name) { return get<QPushButton>(QString::fromLatin1(name)); }
+struct Rig : MainWindowRig {
     DieImage* die(int i) { return get<DieImage>(QStringLiteral("imgDice(%1)").arg(i)); }
     QAction* action(const char* name) { return get<QAction>(QString::fromLatin1(name)); }
     QString caption() { return button("cmdThrowDice")->text(); }
-    void cast(int n) {
-        get<QComboBox>(QStringLiteral("cboNoOfDice"))->setCurrentText(QString::number(n));
-        button("cmdProceed")->click();
-    }
-    void press() { button("cmdThrowDice")->click(); }
 };
 
 QPoint At(int leftTwips, int topTwips) { return {Twips(leftTwips), Twips(topTwips)}; }

@@ -1,5 +1,5 @@
 // Crisp pictures and uncut texts at every scale (run at 100 %, 125 % and 200 %).
-#include "../support/Doubles.h"
+#include "../support/MainWindowRig.h"
 #include "DiceImages.h"
 #include "frmAbout.h"
 #include "frmExit.h"
@@ -59,20 +59,7 @@ double MeanDifference(const QImage& a, const QImage& b, const QRect& area) {
     return sum / (3.0 * area.width() * area.height());
 }
 
-struct Rig {
-    ScriptedRandom random;
-    FakeMessageBoxes boxes;
-    FakeUrlOpener opener;
-    modHelp help{opener};
-    frmMain window{{random, boxes, help}};
-    void castAndShow(const std::vector<int>& values) {
-        ScriptCast(random, values);
-        window.findChild<QComboBox*>()->setCurrentText(QString::number(values.size()));
-        window.findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
-        for (std::size_t i = 0; i < values.size() + 2; ++i)
-            window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"))->click();
-    }
-};
+using Rig = MainWindowRig;
 
 } // namespace
 

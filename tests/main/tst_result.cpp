@@ -1,5 +1,5 @@
 // The result page, reached by whole casts through the window.
-#include "../support/Doubles.h"
+#include "../support/MainWindowRig.h"
 #include "EnochianNumerology.h"
 #include "Look.h"
 #include "frmMain.h"
@@ -17,13 +17,7 @@ using namespace dicemere::test;
 
 namespace {
 
-struct Rig {
-    ScriptedRandom random;
-    FakeMessageBoxes boxes;
-    FakeUrlOpener opener;
-    modHelp help{opener};
-    frmMain window{{random, boxes, help}};
-
+struct Rig : MainWindowRig {
     QLabel* value(int i) {
         return window.findChild<QLabel*>(QStringLiteral("lblResult(%1)").arg(i));
     }
@@ -33,16 +27,9 @@ struct Rig {
     PageFrame* page(const char* name) {
         return window.findChild<PageFrame*>(QString::fromLatin1(name));
     }
-    QPushButton* button(const char* name) {
-        return window.findChild<QPushButton*>(QString::fromLatin1(name));
-    }
+    // The whole cast, then a look that it ended where it should.
     void castAndShow(const std::vector<int>& values) {
-        ScriptCast(random, values);
-        window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"))
-            ->setCurrentText(QString::number(values.size()));
-        button("cmdProceed")->click();
-        for (std::size_t i = 0; i < values.size() + 2; ++i)
-            button("cmdThrowDice")->click();
+        MainWindowRig::castAndShow(values);
         QVERIFY(!random.exhausted);
         QCOMPARE(window.cast().DiceValues(), std::vector<qint16>(values.begin(), values.end()));
         QCOMPARE(window.frontPage(), page("fraResult"));
