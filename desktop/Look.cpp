@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QIconEngine>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
@@ -13,6 +14,16 @@ namespace dicemere {
 
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(TwipsRect(left, top, width, height));
+}
+
+QLabel* MakeLabel(const QString& name, QWidget* parent, const QString& text, const QFont& font,
+                  const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    Paint(label, colour);
+    return label;
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QRect>
 
+class QLabel;
 class QWidget;
 
 namespace dicemere {
@@ -17,6 +18,10 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
 }
 // Places a widget at a twips rectangle.
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
+
+// A plain-text label in the given font and text colour, on its parent's background.
+QLabel* MakeLabel(const QString& name, QWidget* parent, const QString& text, const QFont& font,
+                  const QColor& colour);
 
 // Puts a top-level window in the middle of its screen's free area.
 void CentreOnScreen(QWidget* window);

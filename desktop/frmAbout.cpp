@@ -10,20 +10,6 @@
 
 namespace dicemere {
 
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
-                  const QColor& colour) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    Paint(label, colour);
-    return label;
-}
-
-} // namespace
-
 frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -40,11 +26,11 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     PlaceTwips(picIcon, 90, 120, 480, 480);
 
-    auto* label2 = MakeLabel(this, "Label2", QString::fromLatin1(kWindowCaption),
+    auto* label2 = MakeLabel(QStringLiteral("Label2"), this, QString::fromLatin1(kWindowCaption),
                              ProgramFont(12, true), Qt::black);
     PlaceTwips(label2, 750, 120, 3975, 270);
 
-    auto* label1 = MakeLabel(this, "Label1",
+    auto* label1 = MakeLabel(QStringLiteral("Label1"), this,
                              QStringLiteral("Dicemere is a method of numerology divination that "
                                             "relates dice and numbers to help you find solutions "
                                             "to your problems."),
@@ -62,7 +48,7 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     PlaceTwips(lblHomePage, 1485, 1200, 4050, 195);
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
-    auto* label3 = MakeLabel(this, "Label3",
+    auto* label3 = MakeLabel(QStringLiteral("Label3"), this,
                              QStringLiteral("Home Business Opportunity. Start your own Internet "
                                             "business and make money online. Get this software "
                                             "fully branded for your website."),

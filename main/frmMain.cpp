@@ -38,14 +38,6 @@ QString VisibleText(const QString& caption) {
     return shown;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    Paint(label, colour);
-    return label;
-}
-
 QString LandingPhrase(Landing landing) {
     switch (landing) {
     case LandInside:
@@ -179,7 +171,7 @@ void frmMain::BuildFrontPage() {
     pages_->addWidget(fraMain_);
 
     const QFont bold = ProgramFont(8.25, true);
-    lblLabel_[9] = MakeLabel(fraMain_,
+    lblLabel_[9] = MakeLabel(QStringLiteral("lblLabel(9)"), fraMain_,
                              QStringLiteral("Dicemere is a method of numerology divination that "
                                             "relates dice and numbers to help you find solutions "
                                             "to your problems."),
@@ -189,13 +181,15 @@ void frmMain::BuildFrontPage() {
     PlaceTwips(lblLabel_[9], 1332, 720, 6200, 675);
 
     lblLabel_[10] =
-        MakeLabel(fraMain_, QStringLiteral("Focus yourself on the problem on hand cast the dice."),
-                  bold, colours::kGreen);
+        MakeLabel(QStringLiteral("lblLabel(10)"), fraMain_,
+                  QStringLiteral("Focus yourself on the problem on hand cast the dice."), bold,
+                  colours::kGreen);
     lblLabel_[10]->move(Twips(1830), Twips(1560));
     lblLabel_[10]->adjustSize();
 
-    lblLabel_[0] = MakeLabel(fraMain_, QStringLiteral("Choose number of dice to throw"),
-                             ProgramFont(), colours::kGreen);
+    lblLabel_[0] =
+        MakeLabel(QStringLiteral("lblLabel(0)"), fraMain_,
+                  QStringLiteral("Choose number of dice to throw"), ProgramFont(), colours::kGreen);
     lblLabel_[0]->move(Twips(2445), Twips(2580));
     lblLabel_[0]->adjustSize();
 
@@ -219,11 +213,6 @@ void frmMain::BuildFrontPage() {
     PlaceTwips(cmdProceed_, 1332, 3600, 6200, 375);
     cmdProceed_->setAutoDefault(true); // Enter presses the focused button too
     connect(cmdProceed_, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
-
-    for (int i : {0, 9, 10}) {
-        lblLabel_[static_cast<std::size_t>(i)]->setObjectName(
-            QStringLiteral("lblLabel(%1)").arg(i));
-    }
 }
 
 void frmMain::BuildCastingPage() {
@@ -285,17 +274,15 @@ void frmMain::BuildResultPage() {
     const QFont headingFont = ProgramFont(8.25, true);
     for (std::size_t line = 0; line < kLines.size(); ++line) {
         const Line& l = kLines[line];
-        QLabel* heading =
-            MakeLabel(fraResult_, QString::fromLatin1(l.caption), headingFont, colours::kGreen);
-        heading->setObjectName(QStringLiteral("lblLabel(%1)").arg(l.heading));
+        QLabel* heading = MakeLabel(QStringLiteral("lblLabel(%1)").arg(l.heading), fraResult_,
+                                    QString::fromLatin1(l.caption), headingFont, colours::kGreen);
         heading->move(Twips(l.headingLeft), Twips(l.headingTop));
         heading->adjustSize();
         lblLabel_[static_cast<std::size_t>(l.heading)] = heading;
 
         QLabel* value =
-            MakeLabel(fraResult_, QString(), line == 0 ? ProgramFont(9, true) : ProgramFont(),
-                      colours::kPaleGreen);
-        value->setObjectName(QStringLiteral("lblResult(%1)").arg(line));
+            MakeLabel(QStringLiteral("lblResult(%1)").arg(line), fraResult_, QString(),
+                      line == 0 ? ProgramFont(9, true) : ProgramFont(), colours::kPaleGreen);
         PlaceTwips(value, l.valueLeft, l.valueTop, l.valueWidth, l.valueHeight);
         if (line == 1 || line == 2) {
             value->setWordWrap(true);
