@@ -51,6 +51,7 @@ namespace dicemere {
 
 // The program icon drawn into its rectangle at the screen's own resolution.
 class IconPicture final : public QWidget {
+    Q_OBJECT
 public:
     explicit IconPicture(QWidget* parent = nullptr);
 

@@ -28,6 +28,7 @@ private:
 // One of imgDice(0..3): paints its picture stretched over its whole rectangle,
 // from the vector source at the device's own resolution.
 class DieImage final : public QLabel {
+    Q_OBJECT
 public:
     explicit DieImage(QWidget* parent = nullptr) : QLabel(parent) {}
     void SetPicture(QSvgRenderer* picture, int face);

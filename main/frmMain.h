@@ -24,6 +24,7 @@ class LinkLabel;
 
 // A page of the main window; it can carry a caption along its top edge.
 class PageFrame final : public QFrame {
+    Q_OBJECT
 public:
     explicit PageFrame(QWidget* parent = nullptr) : QFrame(parent) {}
     void setCaption(const QString& caption);
@@ -38,6 +39,7 @@ private:
 
 // The casting board: a filled circle.
 class CircleShape final : public QWidget {
+    Q_OBJECT
 public:
     explicit CircleShape(QWidget* parent = nullptr) : QWidget(parent) {}
 

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <csignal>
+#include <sys/types.h>
 #include <unistd.h>
 
 namespace {
@@ -216,7 +218,6 @@ private Q_SLOTS:
         QCOMPARE(held.tryAcquire(), dicemere::InstanceLock::Result::Acquired);
         // The second copy waits on its message; it must not have read or
         // written the store by then.
-        const QDateTime accessed = QFileInfo(home.ini()).lastRead();
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home.dir.path());
@@ -224,22 +225,36 @@ private Q_SLOTS:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.runtime());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         p.setProcessEnvironment(env);
+        // strace and the program it traces run in a session of their own, so
+        // that the whole group can be ended: killing strace alone would leave
+        // the program waiting on its message for ever.
+        p.setChildProcessModifier([] { setsid(); });
         p.start(QStringLiteral("strace"),
                 {QStringLiteral("-f"), QStringLiteral("-e"), QStringLiteral("trace=openat"),
                  QStringLiteral("-o"), home.dir.filePath(QStringLiteral("trace")),
                  QStringLiteral(DICEMERE_PATH)});
         if (!p.waitForStarted())
             QSKIP("no strace");
-        QTest::qWait(1500);
-        p.kill();
-        p.waitForFinished();
+        const auto group = static_cast<pid_t>(p.processId());
+        // The copy has looked at the lock and then laid out its message, which
+        // loads the message's font: by then it has done all it does before waiting.
         QFile trace(home.dir.filePath(QStringLiteral("trace")));
+        const auto messageShown = [&] {
+            if (!trace.open(QIODevice::ReadOnly))
+                return false;
+            const QByteArray calls = trace.readAll();
+            trace.close();
+            const qsizetype lock = calls.indexOf("com.example.Dicemere.lock");
+            return lock >= 0 && calls.indexOf(".ttf", lock) > lock;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(messageShown(), 10000);
+        ::kill(-group, SIGKILL);
+        p.waitForFinished();
         QVERIFY(trace.open(QIODevice::ReadOnly));
         const QByteArray calls = trace.readAll();
         QVERIFY(calls.contains("com.example.Dicemere.lock"));
         QVERIFY2(!calls.contains("Dicemere.ini"), "the second copy opened the settings store");
         QCOMPARE(home.read(), QByteArray("[Settings]\nDuration=2001-01-01\n"));
-        Q_UNUSED(accessed);
     }
 };
 
