@@ -1,6 +1,7 @@
 // One press of the throw button, and the result step with its repaint,
 // through the real window (offscreen).
 #include "DiceCast.h"
+#include "Doubles.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -12,23 +13,19 @@ namespace {
 
 using namespace dicemere;
 
-class Draws final : public RandomSource {
-public:
-    void seedFromClock() override {}
-    // Every die lands inside the circle: no message box to wait on.
-    float DrawUniform() override { return 0.0f; }
-};
-class Quiet final : public MessageBoxes, public UrlOpener {
-public:
-    MsgAnswer show(QWidget*, MsgIcon, MsgButtons, const QString&) override { return MsgAnswer::Ok; }
-    void open(const QString&) override {}
-};
-
 struct Window {
-    Draws draws;
-    Quiet quiet;
-    modHelp help{quiet};
-    frmMain window{{draws, quiet, help}};
+    // Every die lands inside the circle (the scripted source, once empty,
+    // draws 0): no message box to wait on.
+    test::ScriptedRandom draws;
+    test::FakeMessageBoxes boxes;
+    test::FakeUrlOpener opener;
+    modHelp help{opener};
+    test::FakeLock lock;
+    test::MemorySettings settings;
+    test::FixedClock clock;
+    ProgramEnd end{{}, {}};
+    Services services{lock, draws, settings, clock, boxes, help, end};
+    frmMain window{services};
     QPushButton* proceed;
     QPushButton* throwDice;
     Window() {
@@ -44,7 +41,7 @@ void ThrowPress(benchmark::State& state) {
     Window w;
     for (auto _ : state) {
         state.PauseTiming();
-        if (w.window.cast().ThrowCount() >= 4) // a fresh cast every four dice
+        if (w.window.Cast().ThrowCount() >= 4) // a fresh cast every four dice
             w.proceed->click();
         state.ResumeTiming();
         w.throwDice->click();

@@ -7,6 +7,10 @@
 
 namespace dicemere {
 
+int FaceFromDraw(float r) { return RoundHalfEven(5.0 * static_cast<double>(r) + 1.0); }
+
+int LandingFromDraw(float r) { return RoundHalfEven(2.0 * static_cast<double>(r)); }
+
 namespace {
 constexpr std::array<SpotTwips, 4> kInside{
     {{3930, 1320}, {4530, 1320}, {3930, 1920}, {4530, 1920}}};

@@ -19,6 +19,11 @@ struct SpotTwips {
 };
 SpotTwips DieSpot(int slot, Landing landing);
 
+// A die face 1..6 from one draw: RoundHalfEven(5r + 1), formed in double.
+int FaceFromDraw(float r);
+// A landing state 0..2 from one draw: RoundHalfEven(2r).
+int LandingFromDraw(float r);
+
 QString ThrowCaption(int thrown, int noOfDice);
 inline constexpr const char* kResultInvitation = "&Get My Enochian Numerology Result";
 QString RecastMessage(int dieNumber);
@@ -44,7 +49,7 @@ public:
     // The last step of a press, once any recast message has been dismissed.
     void Settle(const Press& press);
 
-    bool started() const { return noOfDice_ > 0; }
+    bool Started() const { return noOfDice_ > 0; }
     qint16 NoOfDice() const { return noOfDice_; }
     qint16 ThrowCount() const { return throwCount_; }
     const std::vector<qint16>& DiceValues() const { return diceValues_; }

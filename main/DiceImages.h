@@ -32,7 +32,7 @@ class DieImage final : public QLabel {
 public:
     explicit DieImage(QWidget* parent = nullptr) : QLabel(parent) {}
     void SetPicture(QSvgRenderer* picture, int face);
-    int face() const { return face_; }
+    int Face() const { return face_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

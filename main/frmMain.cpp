@@ -52,7 +52,7 @@ QString LandingPhrase(Landing landing) {
 
 } // namespace
 
-void PageFrame::setCaption(const QString& caption) {
+void PageFrame::SetCaption(const QString& caption) {
     caption_ = caption;
     update();
 }
@@ -74,7 +74,7 @@ void CircleShape::paintEvent(QPaintEvent*) {
     painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-frmMain::frmMain(Services services, QWidget* parent)
+frmMain::frmMain(const Services& services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
@@ -341,10 +341,8 @@ void frmMain::BuildPromotionBand() {
     connect(lblFullBrand_, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
 
-void frmMain::BringPromoToFront(PromoFront front) {
-    if (front == PromoFront::Unchanged)
-        return;
-    LinkLabel* top = front == PromoFront::FullBrand ? lblFullBrand_ : lblCobrand_;
+void frmMain::BringPromoToFront(PromoLabel label) {
+    LinkLabel* top = label == PromoLabel::FullBrand ? lblFullBrand_ : lblCobrand_;
     LinkLabel* below = top == lblFullBrand_ ? lblCobrand_ : lblFullBrand_;
     top->raise();
     // Only the label in front can be reached from the keyboard.
@@ -352,7 +350,7 @@ void frmMain::BringPromoToFront(PromoFront front) {
     below->setFocusPolicy(Qt::NoFocus);
 }
 
-QWidget* frmMain::frontPage() const { return pages_->currentWidget(); }
+QWidget* frmMain::FrontPage() const { return pages_->currentWidget(); }
 
 void frmMain::BringToFront(QWidget* page) {
     // A covered page is hidden by the stack, so it takes no keyboard or mouse input.
@@ -404,7 +402,7 @@ void frmMain::PresentDie(int slot, Landing landing, int face) {
 }
 
 void frmMain::cmdThrowDice_Click() {
-    if (!cast_.started())
+    if (!cast_.Started())
         return;
     const DiceCast::Press press = cast_.Throw();
     switch (press.kind) {
@@ -420,14 +418,14 @@ void frmMain::cmdThrowDice_Click() {
         break;
     }
     if (press.recastPending)
-        services_.boxes.show(this, MsgIcon::Information, MsgButtons::Ok,
+        services_.boxes.Show(this, MsgIcon::Information, MsgButtons::Ok,
                              RecastMessage(press.slot + 1));
     cast_.Settle(press);
 }
 
 void frmMain::ShowResult() {
     BuildResultPage();
-    fraResult_->setCaption(QString());
+    fraResult_->SetCaption(QString());
     ShowEnochianReading();
     BringToFront(fraResult_);
 }

@@ -3,9 +3,7 @@
 
 #include "DiceCast.h"
 #include "DiceImages.h"
-#include "Links.h"
-#include "Platform.h"
-#include "Startup.h"
+#include "Services.h"
 
 #include <QFrame>
 #include <QMainWindow>
@@ -27,8 +25,8 @@ class PageFrame final : public QFrame {
     Q_OBJECT
 public:
     explicit PageFrame(QWidget* parent = nullptr) : QFrame(parent) {}
-    void setCaption(const QString& caption);
-    const QString& caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    const QString& Caption() const { return caption_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,16 +48,12 @@ protected:
 class frmMain final : public QMainWindow {
     Q_OBJECT
 public:
-    struct Services {
-        RandomSource& random;
-        MessageBoxes& boxes;
-        const modHelp& help;
-    };
-
-    explicit frmMain(Services services, QWidget* parent = nullptr);
+    explicit frmMain(const Services& services, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    void BringPromoToFront(PromoFront front);
+    // Which of the two promotion labels lies on top.
+    enum class PromoLabel { FullBrand, Cobrand };
+    void BringPromoToFront(PromoLabel label);
     // The result step: fills the result page and brings it to the front.
     void ShowResult();
 
@@ -68,8 +62,8 @@ public:
     // The eight headings and values, one line each.
     QString ReadingText() const;
 
-    const DiceCast& cast() const { return cast_; }
-    QWidget* frontPage() const;
+    const DiceCast& Cast() const { return cast_; }
+    QWidget* FrontPage() const;
 
 Q_SIGNALS:
     // The window is closing (Form_Unload).

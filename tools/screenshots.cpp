@@ -1,9 +1,9 @@
 // Makes the README's pictures from the real windows: a scripted cast,
 // grabbed off screen. Usage: screenshots <output folder> [scale]
 #include "DiceCast.h"
+#include "Doubles.h"
 #include "Links.h"
 #include "Look.h"
-#include "ProgramEnd.h"
 #include "frmAbout.h"
 #include "frmExit.h"
 #include "frmMain.h"
@@ -14,39 +14,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <deque>
 
 using namespace dicemere;
 
 namespace {
-
-class Script final : public RandomSource {
-public:
-    void seedFromClock() override {}
-    float DrawUniform() override {
-        if (values.empty())
-            return 0.0f;
-        const float r = values.front();
-        values.pop_front();
-        return r;
-    }
-    std::deque<float> values;
-};
-
-class NoBrowser final : public UrlOpener {
-public:
-    void open(const QString&) override {}
-};
-
-// Records the message instead of blocking on it.
-class Boxes final : public MessageBoxes {
-public:
-    MsgAnswer show(QWidget*, MsgIcon, MsgButtons, const QString& text) override {
-        last = text;
-        return MsgAnswer::Ok;
-    }
-    QString last;
-};
 
 void Save(const QPixmap& pixmap, const QDir& dir, const char* name) {
     pixmap.save(dir.filePath(QString::fromLatin1(name)));
@@ -76,11 +47,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setFont(ProgramFont()); // as the program does
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    Script random;
-    Boxes boxes;
-    NoBrowser browser;
-    const modHelp help(browser);
-    frmMain window({random, boxes, help});
+    // Doubles stand in for the platform: no browser opens and a message is
+    // recorded instead of waited on.
+    test::FakeServices fakes;
+    test::ScriptedRandom& random = fakes.random;
+    frmMain window(fakes.services);
     window.show();
     Save(window.grab(), out, "front-page.png");
 
@@ -93,7 +64,7 @@ int main(int argc, char* argv[]) {
     auto* dice = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
     dice->click();
     dice->click();
-    Save(WithMessage(window, boxes.last), out, "casting-border.png");
+    Save(WithMessage(window, fakes.boxes.shown.last().text), out, "casting-border.png");
 
     // 5 then 6: the master number 11.
     random.values = {0.0f, 0.0f, 0.85f, 0.95f, 0.5f, 0.5f};
@@ -104,13 +75,12 @@ int main(int argc, char* argv[]) {
         dice->click();
     Save(window.grab(), out, "result-master.png");
 
-    frmAbout about(help);
+    frmAbout about(fakes.help);
     about.show();
     Save(about.grab(), out, "about.png");
 
-    ProgramEnd end([] {});
     random.values = {0.3f};
-    frmExit exitScreen({random, boxes, help, end});
+    frmExit exitScreen(fakes.services);
     exitScreen.show();
     Save(exitScreen.grab(), out, "exit-screen.png");
     return 0;

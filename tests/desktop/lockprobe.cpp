@@ -1,7 +1,7 @@
 // Takes the single-instance lock at the given path and says what happened:
 // "owner", "busy" or "unavailable". An owner keeps the lock until killed or
 // until its standard input closes.
-#include "QtPlatform.h"
+#include "SystemServices.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     if (argc < 2)
         return 2;
     dicemere::QtInstanceLock lock(QString::fromLocal8Bit(argv[1]));
-    switch (lock.tryAcquire()) {
+    switch (lock.TryAcquire()) {
     case dicemere::InstanceLock::Result::Acquired:
         std::puts("owner");
         std::fflush(stdout);

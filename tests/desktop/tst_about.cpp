@@ -105,11 +105,8 @@ private Q_SLOTS:
 
     // Opened from Help, About Software: the main window takes no input.
     void modalOverTheMainWindow() {
-        ScriptedRandom random;
-        FakeMessageBoxes boxes;
-        FakeUrlOpener opener;
-        const modHelp help(opener);
-        frmMain window({random, boxes, help});
+        FakeServices fakes;
+        frmMain window(fakes.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QStringList first, second;
@@ -126,9 +123,9 @@ private Q_SLOTS:
             QMenuBar* bar = window.menuBar();
             clickAt(bar, bar->actionGeometry(bar->actions()[0]).center());
             clickAt(bar, bar->actionGeometry(bar->actions()[2]).center());
-            blocked = window.frontPage()->objectName() == QLatin1String("fraMain") &&
-                      opener.opened.isEmpty() && QApplication::activePopupWidget() == nullptr &&
-                      random.draws == 0;
+            blocked = window.FrontPage()->objectName() == QLatin1String("fraMain") &&
+                      fakes.opener.opened.isEmpty() && QApplication::activePopupWidget() == nullptr &&
+                      fakes.random.draws == 0;
             // A link inside the About window still works, and leaves it open.
             QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("lblCoBrand")),
                               Qt::LeftButton);
@@ -137,7 +134,7 @@ private Q_SLOTS:
         });
         window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
         QVERIFY(blocked);
-        QCOMPARE(opener.opened, QStringList{"https://help.example.com/fully-branded.html"});
+        QCOMPARE(fakes.opener.opened, QStringList{"https://help.example.com/fully-branded.html"});
         QVERIFY(!first.isEmpty());
         QVERIFY(window.findChildren<frmAbout*>().isEmpty()); // destroyed on close
 
@@ -146,11 +143,11 @@ private Q_SLOTS:
         QCOMPARE(second, first);
 
         // With the About window closed, the same click does reach the window.
-        random.push({0.0f, 0.0f, 0.0f, 0.0f});
+        fakes.random.push({0.0f, 0.0f, 0.0f, 0.0f});
         QWidget* proceed = window.findChild<QWidget*>(QStringLiteral("cmdProceed"));
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                           proceed->mapTo(&window, QPoint(20, 10)));
-        QCOMPARE(window.frontPage()->objectName(), QStringLiteral("fraIntermediate"));
+        QCOMPARE(window.FrontPage()->objectName(), QStringLiteral("fraIntermediate"));
     }
 };
 

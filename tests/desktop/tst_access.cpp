@@ -1,6 +1,7 @@
 // Every window, as a keyboard or screen-reader user meets it.
 #include "../support/MainWindowRig.h"
-#include "QtPlatform.h"
+#include "DesktopServices.h"
+#include "SystemServices.h"
 #include "frmAbout.h"
 #include "frmExit.h"
 #include "frmMain.h"
@@ -90,7 +91,7 @@ void CheckWindow(QWidget* window) {
 }
 
 struct Rig : MainWindowRig {
-    QString page() { return window.frontPage()->objectName(); }
+    QString page() { return window.FrontPage()->objectName(); }
 };
 
 } // namespace
@@ -123,9 +124,8 @@ private Q_SLOTS:
         about.show();
         CheckWindow(&about);
 
-        ProgramEnd end([] {});
         rig.random.push({0.1f});
-        frmExit exitScreen({rig.random, rig.boxes, rig.help, end});
+        frmExit exitScreen(rig.fakes.services);
         exitScreen.show();
         CheckWindow(&exitScreen);
 
@@ -161,9 +161,9 @@ private Q_SLOTS:
         QTRY_COMPARE(rig.page(), QStringLiteral("fraIntermediate"));
         QCOMPARE(QApplication::focusWidget(), rig.button("cmdThrowDice"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(rig.window.cast().ThrowCount(), 1);
+        QCOMPARE(rig.window.Cast().ThrowCount(), 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(rig.window.cast().ThrowCount(), 2);
+        QCOMPARE(rig.window.Cast().ThrowCount(), 2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
         QCOMPARE(rig.button("cmdThrowDice")->text(),
                  QStringLiteral("&Get My Enochian Numerology Result"));

@@ -19,15 +19,9 @@ using namespace dicemere::test;
 
 namespace {
 
-struct Rig {
-    explicit Rig(std::initializer_list<float> draws = {0.3f}) : random(draws) {}
-    ScriptedRandom random;
-    FakeMessageBoxes boxes;
-    FakeUrlOpener opener;
-    modHelp help{opener};
-    int ends = 0;
-    ProgramEnd end{[this] { ++ends; }};
-    frmExit screen{{random, boxes, help, end}};
+struct Rig : FakeServices {
+    explicit Rig(std::initializer_list<float> draws = {0.3f}) : FakeServices(draws) {}
+    frmExit screen{services};
 
     QLineEdit* box(const char* name) {
         return screen.findChild<QLineEdit*>(QString::fromLatin1(name));

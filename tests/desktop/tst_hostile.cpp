@@ -1,7 +1,7 @@
 // The real program started against hostile settings files and lock folders:
 // it must reach its first paint within a second, show nothing, and keep what
 // else the settings file holds.
-#include "QtPlatform.h"
+#include "SystemServices.h"
 
 #include <QDate>
 #include <QDir>
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QFile::setPermissions(home.ini(), QFile::ReadOwner | QFile::WriteOwner);
         dicemere::QtInstanceLock held(
             QDir(home.runtime()).filePath(QStringLiteral("com.example.Dicemere.lock")));
-        QCOMPARE(held.tryAcquire(), dicemere::InstanceLock::Result::Acquired);
+        QCOMPARE(held.TryAcquire(), dicemere::InstanceLock::Result::Acquired);
         // The second copy waits on its message; it must not have read or
         // written the store by then.
         QProcess p;

@@ -1,5 +1,5 @@
 // The single-instance guard with real processes.
-#include "QtPlatform.h"
+#include "SystemServices.h"
 
 #include <QDir>
 #include <QProcess>
@@ -93,11 +93,11 @@ private Q_SLOTS:
     void missingFolderDoesNotBlock() {
         QTemporaryDir dir;
         QtInstanceLock lock(dir.filePath(QStringLiteral("no/such/folder/x.lock")));
-        QCOMPARE(lock.tryAcquire(), InstanceLock::Result::Unavailable);
+        QCOMPARE(lock.TryAcquire(), InstanceLock::Result::Unavailable);
     }
 
     void defaultPathUsesTheAppId() {
-        const QString path = QtInstanceLock::defaultPath();
+        const QString path = QtInstanceLock::DefaultPath();
         QVERIFY2(path.contains(QStringLiteral("com.example.Dicemere")), qPrintable(path));
         QVERIFY(path.endsWith(QStringLiteral(".lock")));
     }

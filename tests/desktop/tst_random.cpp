@@ -1,4 +1,5 @@
 // The random source and the conversions the cast is built on.
+#include "DiceCast.h"
 #include "Random.h"
 
 #include <QTest>
@@ -105,7 +106,7 @@ private Q_SLOTS:
 
     void generatorDistributions() {
         ClockSeededRandom random;
-        random.seed(20261208u);
+        random.Seed(20261208u);
         constexpr long kDraws = 1000000;
         std::vector<long> faces(6, 0);
         std::vector<long> landings(3, 0);
@@ -126,11 +127,11 @@ private Q_SLOTS:
 
     void clockSeedsDiffer() {
         ClockSeededRandom a;
-        a.seedFromClock();
+        a.SeedFromClock();
         const float first = a.DrawUniform();
         QTest::qWait(2);
         ClockSeededRandom b;
-        b.seedFromClock();
+        b.SeedFromClock();
         std::array<float, 4> x{first, a.DrawUniform(), a.DrawUniform(), a.DrawUniform()};
         std::array<float, 4> y{b.DrawUniform(), b.DrawUniform(), b.DrawUniform(), b.DrawUniform()};
         QVERIFY(x != y);

@@ -1,7 +1,7 @@
 // Start-up order, the promotion shuffle and the update reminder.
 #include "../support/Doubles.h"
 #include "Links.h"
-#include "QtPlatform.h"
+#include "SystemServices.h"
 #include "Startup.h"
 #include "UpdateReminder.h"
 
@@ -23,7 +23,7 @@ struct Log {
 class LoggingLock final : public InstanceLock {
 public:
     LoggingLock(Log& log, Result result) : log_(log), result_(result) {}
-    Result tryAcquire() override {
+    Result TryAcquire() override {
         log_.steps << QStringLiteral("guard");
         return result_;
     }
@@ -36,7 +36,7 @@ private:
 class LoggingRandom final : public RandomSource {
 public:
     LoggingRandom(Log& log, float r) : log_(log), r_(r) {}
-    void seedFromClock() override { log_.steps << QStringLiteral("seed"); }
+    void SeedFromClock() override { log_.steps << QStringLiteral("seed"); }
     float DrawUniform() override {
         log_.steps << QStringLiteral("draw");
         return r_;
@@ -50,11 +50,11 @@ private:
 class LoggingSettings final : public SettingsStore {
 public:
     explicit LoggingSettings(Log& log) : log_(log) {}
-    QString read(const QString&, const QString&) override {
+    QString Read(const QString&, const QString&) override {
         log_.steps << QStringLiteral("reminder");
         return stored;
     }
-    bool write(const QString&, const QString&, const QString& text) override {
+    bool Write(const QString&, const QString&, const QString& text) override {
         log_.steps << QStringLiteral("write");
         stored = text;
         return true;
@@ -82,9 +82,9 @@ private:
 struct Rig {
     explicit Rig(InstanceLock::Result lockResult, float r = 0.5f)
         : lock(log, lockResult), random(log, r), settings(log), target(log), help(opener),
-          end([this] { log.steps << QStringLiteral("end"); }) {}
+          end({}, [this] { log.steps << QStringLiteral("end"); }) {}
     bool run() {
-        StartupServices services{lock, random, settings, clock, boxes, help, end};
+        const Services services{lock, random, settings, clock, boxes, help, end};
         return RunStartup(services, target);
     }
     Log log;
@@ -217,7 +217,7 @@ private Q_SLOTS:
             ReminderRig* rig;
             QString* seen;
             QStringList opened;
-            void open(const QString& a) override {
+            void Open(const QString& a) override {
                 *seen = rig->stored();
                 opened << a;
             }
@@ -252,15 +252,15 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Dicemere.ini"));
         QtSettingsStore store(path);
-        QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("Duration")), QString());
-        QVERIFY(store.write(QStringLiteral("Settings"), QStringLiteral("Duration"),
+        QCOMPARE(store.Read(QStringLiteral("Settings"), QStringLiteral("Duration")), QString());
+        QVERIFY(store.Write(QStringLiteral("Settings"), QStringLiteral("Duration"),
                             QStringLiteral("2026-12-08")));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
         QVERIFY2(text.contains("[Settings]") && text.contains("Duration=2026-12-08"), text);
         QtSettingsStore again(path);
-        QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("Duration")),
+        QCOMPARE(again.Read(QStringLiteral("Settings"), QStringLiteral("Duration")),
                  QStringLiteral("2026-12-08"));
     }
 
@@ -298,8 +298,8 @@ private Q_SLOTS:
         boxes.answer = MsgAnswer::No;
         FakeUrlOpener opener;
         const modHelp help(opener);
-        ProgramEnd end([] {});
-        StartupServices services{lock, random, store, clock, boxes, help, end};
+        ProgramEnd end({}, {});
+        const Services services{lock, random, store, clock, boxes, help, end};
         QVERIFY(RunStartup(services, target));
         QVERIFY(log.steps.contains(QStringLiteral("show")));
         // The only message that may come is the reminder's own question.

@@ -36,7 +36,7 @@ private Q_SLOTS:
         Rig rig;
         QCOMPARE(rig.window.windowTitle(), QStringLiteral("Dicemere v1.0"));
         QCOMPARE(rig.window.centralWidget()->size(), QSize(591, 378));
-        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraMain")));
+        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraMain")));
         auto* combo = rig.get<QComboBox>(QStringLiteral("cboNoOfDice"));
         QCOMPARE(combo->count(), 3);
         QCOMPARE(combo->currentText(), QStringLiteral("4"));
@@ -57,12 +57,12 @@ private Q_SLOTS:
         rig.random.push({0.1f, 0.6f, 0.55f, 0.95f, 0.8f, 0.2f, 0.4f, 0.7f});
         int countAtMessage = -1;
         rig.boxes.onShow = [&](const ShownMessage&) {
-            countAtMessage = rig.window.cast().ThrowCount();
+            countAtMessage = rig.window.Cast().ThrowCount();
         };
-        const DiceCast& cast = rig.window.cast();
+        const DiceCast& cast = rig.window.Cast();
 
         rig.cast(2);
-        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraIntermediate")));
         QCOMPARE(cast.NoOfDice(), 2);
         QCOMPARE(cast.DiceLanding(), (std::vector<qint16>{LandInside, LandBorder}));
         QCOMPARE(cast.ThrowCount(), 0);
@@ -70,7 +70,7 @@ private Q_SLOTS:
 
         rig.press(); // face 4, die 1 inside
         QCOMPARE(rig.die(0)->pos(), At(3930, 1320));
-        QCOMPARE(rig.die(0)->face(), 4);
+        QCOMPARE(rig.die(0)->Face(), 4);
         QVERIFY(!rig.die(0)->isHidden());
         QVERIFY(rig.die(1)->isHidden());
         QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
@@ -81,7 +81,7 @@ private Q_SLOTS:
 
         rig.press(); // face 6, die 2 on the border, next landing outside
         QCOMPARE(rig.die(1)->pos(), At(5040, 1210));
-        QCOMPARE(rig.die(1)->face(), 6);
+        QCOMPARE(rig.die(1)->Face(), 6);
         QVERIFY(!rig.die(1)->isHidden());
         QCOMPARE(cast.DiceLanding()[1], qint16(LandOutside));
         QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
@@ -97,7 +97,7 @@ private Q_SLOTS:
 
         rig.press(); // face 2, die 2 outside
         QCOMPARE(rig.die(1)->pos(), At(5490, 1560));
-        QCOMPARE(rig.die(1)->face(), 2);
+        QCOMPARE(rig.die(1)->Face(), 2);
         QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
         QCOMPARE(rig.caption(), QStringLiteral("You have thrown 2 out of 2 times"));
         QCOMPARE(cast.ThrowCount(), 2);
@@ -107,10 +107,10 @@ private Q_SLOTS:
         rig.press(); // draws 0.4, only changes the caption
         QCOMPARE(rig.caption(), QStringLiteral("&Get My Enochian Numerology Result"));
         QCOMPARE(cast.ThrowCount(), 3);
-        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraIntermediate")));
 
         rig.press(); // draws 0.7, shows the result
-        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraResult")));
+        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraResult")));
         QCOMPARE(cast.ThrowCount(), 4);
         QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
         QCOMPARE(rig.random.draws, 8);
@@ -126,7 +126,7 @@ private Q_SLOTS:
         rig.cast(3);
         for (int i = 0; i < 5; ++i)
             rig.press();
-        QCOMPARE(rig.window.cast().DiceValues(), (std::vector<qint16>{1, 6, 3}));
+        QCOMPARE(rig.window.Cast().DiceValues(), (std::vector<qint16>{1, 6, 3}));
         QCOMPARE(rig.random.draws, 8);
         QVERIFY(!rig.random.exhausted);
     }
@@ -138,20 +138,20 @@ private Q_SLOTS:
         rig.cast(2);
         rig.press();
         rig.press();
-        QCOMPARE(rig.window.cast().DiceValues()[0], qint16(0));
-        QCOMPARE(rig.window.cast().ThrowCount(), 0);
+        QCOMPARE(rig.window.Cast().DiceValues()[0], qint16(0));
+        QCOMPARE(rig.window.Cast().ThrowCount(), 0);
         QCOMPARE(rig.caption(), QStringLiteral("You have thrown 1 out of 2 times"));
         rig.press(); // border once more; this time it draws 0.1 (inside) for the next
-        QCOMPARE(rig.window.cast().DiceValues()[0], qint16(0));
-        QCOMPARE(rig.die(0)->face(), 3);
+        QCOMPARE(rig.window.Cast().DiceValues()[0], qint16(0));
+        QCOMPARE(rig.die(0)->Face(), 3);
         QCOMPARE(rig.die(0)->pos(), At(3720, 1070));
         rig.press(); // face 5, inside
-        QCOMPARE(rig.window.cast().DiceValues()[0], qint16(5));
+        QCOMPARE(rig.window.Cast().DiceValues()[0], qint16(5));
         QCOMPARE(rig.die(0)->pos(), At(3930, 1320));
         const QString message =
             QStringLiteral("Dice 1 is in the border of the circle. Please recast it.");
         QCOMPARE(rig.boxes.texts(), (QStringList{message, message, message}));
-        QCOMPARE(rig.window.cast().ThrowCount(), 1);
+        QCOMPARE(rig.window.Cast().ThrowCount(), 1);
     }
 
     void allSpotsOfFourDice_data() {
@@ -179,13 +179,13 @@ private Q_SLOTS:
                 rig.random.push({0.1f});
             rig.press();
             QCOMPARE(rig.die(slot)->pos(), At(spots[2 * slot], spots[2 * slot + 1]));
-            QCOMPARE(rig.die(slot)->face(), 3);
+            QCOMPARE(rig.die(slot)->Face(), 3);
             if (landingDraw == 0.5f) {
                 rig.random.push({0.3f});
                 rig.press();
             }
         }
-        QCOMPARE(rig.window.cast().ThrowCount(), 4);
+        QCOMPARE(rig.window.Cast().ThrowCount(), 4);
         QVERIFY(!rig.random.exhausted);
     }
 
@@ -193,7 +193,7 @@ private Q_SLOTS:
     // round into a die's slot again.
     void counterStopsShortOfWrapping() {
         struct Zero final : RandomSource {
-            void seedFromClock() override {}
+            void SeedFromClock() override {}
             float DrawUniform() override { return 0.0f; }
         } zero;
         DiceCast cast(zero);
@@ -249,21 +249,21 @@ private Q_SLOTS:
         rig.cast(2);
         for (int i = 0; i < 4; ++i)
             rig.press();
-        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraResult")));
+        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraResult")));
         rig.button("cmdBack")->click();
-        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraMain")));
+        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraMain")));
         QCOMPARE(rig.get<QComboBox>(QStringLiteral("cboNoOfDice"))->currentText(),
                  QStringLiteral("4"));
-        QCOMPARE(rig.window.cast().DiceValues(), (std::vector<qint16>{4, 4}));
-        QCOMPARE(rig.window.cast().NoOfDice(), 2);
+        QCOMPARE(rig.window.Cast().DiceValues(), (std::vector<qint16>{4, 4}));
+        QCOMPARE(rig.window.Cast().NoOfDice(), 2);
     }
 
     void hiddenCalculateItemStartsACast() {
         Rig rig;
         rig.random.push({0.0f, 0.0f, 0.0f, 0.0f});
         rig.action("mnuCalculate")->trigger();
-        QCOMPARE(rig.window.frontPage(), rig.get(QStringLiteral("fraIntermediate")));
-        QCOMPARE(rig.window.cast().NoOfDice(), 4);
+        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(rig.window.Cast().NoOfDice(), 4);
     }
 
     void menusShowWhatTheyShould() {
@@ -340,9 +340,7 @@ private Q_SLOTS:
         QWidget* band = rig.get(QStringLiteral("fraFullBrand"));
         const auto front = [&] { return band->childAt(band->width() / 2, band->height() / 2); };
         QCOMPARE(front(), rig.get(QStringLiteral("lblFullBrand")));
-        rig.window.BringPromoToFront(PromoFront::Cobrand);
-        QCOMPARE(front(), rig.get(QStringLiteral("lblCobrand")));
-        rig.window.BringPromoToFront(PromoFront::Unchanged);
+        rig.window.BringPromoToFront(frmMain::PromoLabel::Cobrand);
         QCOMPARE(front(), rig.get(QStringLiteral("lblCobrand")));
         QCOMPARE(rig.get(QStringLiteral("lblFullBrand"))->focusPolicy(), Qt::NoFocus);
         QCOMPARE(rig.get<QLabel>(QStringLiteral("lblCobrand"))->text(),
@@ -365,7 +363,7 @@ private Q_SLOTS:
             if (step == 2)
                 for (int i = 0; i < 4; ++i)
                     rig.press();
-            QCOMPARE(rig.window.frontPage(), rig.get(QString::fromLatin1(pages[step])));
+            QCOMPARE(rig.window.FrontPage(), rig.get(QString::fromLatin1(pages[step])));
             QCOMPARE(QApplication::focusWidget(), rig.button(buttons[step]));
             for (int i = 0; i < 12; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

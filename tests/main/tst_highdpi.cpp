@@ -80,16 +80,15 @@ private Q_SLOTS:
             if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("cmdBack")))
                 back->click();
             rig.castAndShow(cast);
-            QCOMPARE(rig.window.frontPage()->objectName(), QStringLiteral("fraResult"));
+            QCOMPARE(rig.window.FrontPage()->objectName(), QStringLiteral("fraResult"));
             CheckNothingCut(&rig.window);
         }
         frmAbout about(rig.help);
         about.show();
         CheckNothingCut(&about);
-        ProgramEnd end([] {});
         for (float r : {0.1f, 0.3f, 0.6f, 0.8f}) {
             rig.random.push({r});
-            frmExit exitScreen({rig.random, rig.boxes, rig.help, end});
+            frmExit exitScreen(rig.fakes.services);
             exitScreen.show();
             CheckNothingCut(&exitScreen);
         }
@@ -106,7 +105,7 @@ private Q_SLOTS:
         rig.window.findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
         rig.window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"))->click();
         auto* die = rig.window.findChild<DieImage*>(QStringLiteral("imgDice(0)"));
-        QCOMPARE(die->face(), 4);
+        QCOMPARE(die->Face(), 4);
         const QPixmap grabbed = rig.window.grab();
         QCOMPARE(grabbed.devicePixelRatio(), 2.0);
         const QRect inWindow(die->mapTo(&rig.window, QPoint(0, 0)) * 2, die->size() * 2);

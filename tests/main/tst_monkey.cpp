@@ -19,11 +19,13 @@ class TestMonkey : public QObject {
 private Q_SLOTS:
     void randomActions() {
         ClockSeededRandom dice;
-        dice.seed(7);
-        FakeMessageBoxes boxes;
-        FakeUrlOpener opener;
-        const modHelp help(opener);
-        frmMain window({dice, boxes, help});
+        dice.Seed(7);
+        FakeServices fakes;
+        FakeMessageBoxes& boxes = fakes.boxes;
+        FakeUrlOpener& opener = fakes.opener;
+        const Services services{fakes.lock, dice,          fakes.settings, fakes.clock,
+                                fakes.boxes, fakes.help, fakes.end};
+        frmMain window(services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         std::mt19937 monkey(20261208);
@@ -38,15 +40,15 @@ private Q_SLOTS:
             const QPoint inWindow = window.centralWidget()->mapTo(&window, at);
             QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, inWindow);
         };
-        const auto page = [&] { return window.frontPage()->objectName(); };
+        const auto page = [&] { return window.FrontPage()->objectName(); };
         const char* links[] = {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"};
         bool castFinished = false; // every die has landed for good
         int results = 0, throws = 0;
 
         for (int step = 0; step < 10000; ++step) {
             const QString before = page();
-            const qint16 countBefore = window.cast().ThrowCount();
-            const std::vector<qint16> valuesBefore = window.cast().DiceValues();
+            const qint16 countBefore = window.Cast().ThrowCount();
+            const std::vector<qint16> valuesBefore = window.Cast().DiceValues();
             const int action = static_cast<int>(monkey() % 10);
             switch (action) {
             case 0: // choose a number of dice
@@ -79,7 +81,7 @@ private Q_SLOTS:
 
             // A covered page never takes input: what happened is what the
             // page in front allows.
-            const DiceCast& cast = window.cast();
+            const DiceCast& cast = window.Cast();
             const int n = cast.NoOfDice();
             if (before == QLatin1String("fraResult")) {
                 QVERIFY2(cast.ThrowCount() == countBefore && cast.DiceValues() == valuesBefore,
@@ -91,10 +93,10 @@ private Q_SLOTS:
                 QCOMPARE(cast.ThrowCount(), qint16(0)); // a new cast
                 castFinished = false;
             }
-            if (cast.started() && cast.ThrowCount() != countBefore)
+            if (cast.Started() && cast.ThrowCount() != countBefore)
                 ++throws;
 
-            if (!cast.started())
+            if (!cast.Started())
                 continue;
             // Caption and counter agree.
             auto* throwButton = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));

@@ -31,9 +31,9 @@ struct Rig : MainWindowRig {
     void castAndShow(const std::vector<int>& values) {
         MainWindowRig::castAndShow(values);
         QVERIFY(!random.exhausted);
-        QCOMPARE(window.cast().DiceValues(), std::vector<qint16>(values.begin(), values.end()));
-        QCOMPARE(window.frontPage(), page("fraResult"));
-        QCOMPARE(page("fraResult")->caption(), QString());
+        QCOMPARE(window.Cast().DiceValues(), std::vector<qint16>(values.begin(), values.end()));
+        QCOMPARE(window.FrontPage(), page("fraResult"));
+        QCOMPARE(page("fraResult")->Caption(), QString());
     }
     QStringList values() {
         QStringList texts;

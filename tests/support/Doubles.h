@@ -1,7 +1,11 @@
 // Test doubles for the platform interfaces.
 #pragma once
 
+#include "DesktopServices.h"
+#include "Links.h"
 #include "Platform.h"
+#include "ProgramEnd.h"
+#include "Services.h"
 
 #include <QList>
 #include <QMap>
@@ -23,7 +27,7 @@ struct ShownMessage {
 
 class FakeMessageBoxes final : public MessageBoxes {
 public:
-    MsgAnswer show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
+    MsgAnswer Show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
                    const QString& text) override {
         shown.append({icon, buttons, text, parent});
         if (onShow)
@@ -45,17 +49,17 @@ public:
 
 class FakeUrlOpener final : public UrlOpener {
 public:
-    void open(const QString& address) override { opened << address; }
+    void Open(const QString& address) override { opened << address; }
     QStringList opened;
 };
 
 class MemorySettings final : public SettingsStore {
 public:
-    QString read(const QString& section, const QString& name) override {
+    QString Read(const QString& section, const QString& name) override {
         ++reads;
         return values.value(section + QLatin1Char('/') + name);
     }
-    bool write(const QString& section, const QString& name, const QString& text) override {
+    bool Write(const QString& section, const QString& name, const QString& text) override {
         ++writes;
         values[section + QLatin1Char('/') + name] = text;
         return true;
@@ -68,14 +72,14 @@ public:
 class FixedClock final : public Clock {
 public:
     explicit FixedClock(QDate d = QDate(2026, 12, 8)) : date(d) {}
-    QDate today() override { return date; }
+    QDate Today() override { return date; }
     QDate date;
 };
 
 class FakeLock final : public InstanceLock {
 public:
     explicit FakeLock(Result r = Result::Acquired) : result(r) {}
-    Result tryAcquire() override {
+    Result TryAcquire() override {
         ++tries;
         return result;
     }
@@ -89,7 +93,7 @@ public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<float> v) : values(v) {}
     void push(std::initializer_list<float> v) { values.insert(values.end(), v); }
-    void seedFromClock() override { ++seeds; }
+    void SeedFromClock() override { ++seeds; }
     float DrawUniform() override {
         ++draws;
         if (values.empty()) {
@@ -106,9 +110,23 @@ public:
     bool exhausted = false;
 };
 
-} // namespace dicemere::test
+// Every double, and the one bundle of services the program's code takes.
+// Ending the program closes the windows and counts the end.
+struct FakeServices {
+    // The draws the random source gives, in turn.
+    explicit FakeServices(std::initializer_list<float> draws = {}) : random(draws) {}
+    FakeLock lock;
+    ScriptedRandom random;
+    MemorySettings settings;
+    FixedClock clock;
+    FakeMessageBoxes boxes;
+    FakeUrlOpener opener;
+    modHelp help{opener};
+    int ends = 0;
+    ProgramEnd end{CloseAllWindows, [this] { ++ends; }};
+    Services services{lock, random, settings, clock, boxes, help, end};
+};
 
-namespace dicemere::test {
 
 // Scripts a cast whose dice end with the given values (0 means outside the
 // circle), with no border landings: the landing draws, one face draw per die,

@@ -11,11 +11,12 @@
 namespace dicemere::test {
 
 struct MainWindowRig {
-    ScriptedRandom random;
-    FakeMessageBoxes boxes;
-    FakeUrlOpener opener;
-    modHelp help{opener};
-    frmMain window{{random, boxes, help}};
+    FakeServices fakes;
+    ScriptedRandom& random = fakes.random;
+    FakeMessageBoxes& boxes = fakes.boxes;
+    FakeUrlOpener& opener = fakes.opener;
+    const modHelp& help = fakes.help;
+    frmMain window{fakes.services};
 
     // The control of that name; a missing one ends the test at once.
     template <typename T = QWidget> T* get(const QString& name) {

@@ -28,19 +28,19 @@ ReminderAction DecideReminder(const QString& stored, const QDate& today) {
 void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes, const modHelp& help) {
     const QString section = QString::fromLatin1(kReminderSection);
     const QString name = QString::fromLatin1(kReminderValue);
-    const QDate today = clock.today();
+    const QDate today = clock.Today();
     if (!today.isValid())
         return;
-    switch (DecideReminder(store.read(section, name), today)) {
+    switch (DecideReminder(store.Read(section, name), today)) {
     case ReminderAction::Nothing:
         return;
     case ReminderAction::WriteToday:
-        store.write(section, name, ReminderDateText(today));
+        store.Write(section, name, ReminderDateText(today));
         return;
     case ReminderAction::Ask: {
-        const MsgAnswer answer = boxes.show(nullptr, MsgIcon::Information, MsgButtons::YesNo,
+        const MsgAnswer answer = boxes.Show(nullptr, MsgIcon::Information, MsgButtons::YesNo,
                                             QString::fromLatin1(kReminderQuestion));
-        store.write(section, name, ReminderDateText(today));
+        store.Write(section, name, ReminderDateText(today));
         if (answer == MsgAnswer::Yes)
             help.OpenDownloadPage();
         return;

@@ -29,7 +29,7 @@ class modHelp {
 public:
     explicit modHelp(UrlOpener& opener) : opener_(opener) {}
 
-    void OpenUrl(const QString& address) const { opener_.open(address); }
+    void OpenUrl(const QString& address) const { opener_.Open(address); }
 
     void OpenOnlineHelp() const { OpenUrl(QString::fromLatin1(links::kOnlineHelp)); }
     void OpenHomePage() const { OpenUrl(QString::fromLatin1(links::kHomePage)); }

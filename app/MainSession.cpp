@@ -7,21 +7,22 @@ namespace dicemere {
 MainSession::~MainSession() = default;
 
 void MainSession::ShowMainWindow() {
-    main_ = std::make_unique<frmMain>(
-        frmMain::Services{services_.random, services_.boxes, services_.help});
+    main_ = std::make_unique<frmMain>(services_);
     QObject::connect(main_.get(), &frmMain::unloading, main_.get(), [this] { frmMain_Unload(); });
     InstallFirstPaintProbe(main_.get());
     main_->show();
 }
 
 void MainSession::BringPromoToFront(PromoFront front) {
-    if (main_)
-        main_->BringPromoToFront(front);
+    if (!main_ || front == PromoFront::Unchanged)
+        return;
+    main_->BringPromoToFront(front == PromoFront::FullBrand ? frmMain::PromoLabel::FullBrand
+                                                            : frmMain::PromoLabel::Cobrand);
 }
 
 void MainSession::frmMain_Unload() {
     // While the program is ending every window closes; nothing new opens.
-    if (services_.end.ending() || exit_)
+    if (services_.end.Ending() || exit_)
         return;
     exit_ = std::make_unique<frmExit>(services_);
     exit_->show();

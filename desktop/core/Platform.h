@@ -20,7 +20,7 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     // Shows a modal message titled "Dicemere". With YesNo, Yes is the default.
-    virtual MsgAnswer show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
+    virtual MsgAnswer Show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
                            const QString& text) = 0;
 };
 
@@ -29,22 +29,22 @@ public:
     virtual ~UrlOpener() = default;
     // Hands an absolute web address to the desktop's default browser and
     // returns at once; failures are not reported.
-    virtual void open(const QString& address) = 0;
+    virtual void Open(const QString& address) = 0;
 };
 
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // The stored text, or the empty text when there is none.
-    virtual QString read(const QString& section, const QString& name) = 0;
+    virtual QString Read(const QString& section, const QString& name) = 0;
     // Writes and flushes at once; returns false when the store refused it.
-    virtual bool write(const QString& section, const QString& name, const QString& text) = 0;
+    virtual bool Write(const QString& section, const QString& name, const QString& text) = 0;
 };
 
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual QDate today() = 0;
+    virtual QDate Today() = 0;
 };
 
 class InstanceLock {
@@ -53,14 +53,14 @@ public:
     enum class Result { Acquired, HeldByAnother, Unavailable };
     // Tries once, without waiting. Unavailable means the lock could not be
     // created at all (no permission, no directory).
-    virtual Result tryAcquire() = 0;
+    virtual Result TryAcquire() = 0;
 };
 
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
     // Seeds the source from the system clock.
-    virtual void seedFromClock() = 0;
+    virtual void SeedFromClock() = 0;
     // The next uniform single-precision value r, 0 <= r < 1.
     virtual float DrawUniform() = 0;
 };

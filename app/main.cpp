@@ -4,7 +4,8 @@
 #include "Look.h"
 #include "MainSession.h"
 #include "ProgramEnd.h"
-#include "QtPlatform.h"
+#include "DesktopServices.h"
+#include "SystemServices.h"
 #include "Random.h"
 #include "Startup.h"
 
@@ -32,10 +33,10 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     QtInstanceLock lock;
     ClockSeededRandom random;
-    ProgramEnd end([] { QCoreApplication::exit(0); });
+    ProgramEnd end(CloseAllWindows, [] { QCoreApplication::exit(0); });
 
-    MainSession session({random, boxes, help, end});
-    StartupServices services{lock, random, settings, clock, boxes, help, end};
+    const Services services{lock, random, settings, clock, boxes, help, end};
+    MainSession session(services);
     if (!RunStartup(services, session))
         return 0;
     return QApplication::exec();

@@ -1,6 +1,7 @@
 // The program's windows after start-up: the main window, then the exit screen.
 #pragma once
 
+#include "Services.h"
 #include "Startup.h"
 #include "frmExit.h"
 #include "frmMain.h"
@@ -11,16 +12,14 @@ namespace dicemere {
 
 class MainSession final : public StartupTarget {
 public:
-    // What the main window and the exit screen need between them.
-    using Services = frmExit::Services;
-    explicit MainSession(Services services) : services_(services) {}
+    explicit MainSession(const Services& services) : services_(services) {}
     ~MainSession() override;
 
     void ShowMainWindow() override;
     void BringPromoToFront(PromoFront front) override;
 
-    frmMain* mainWindow() const { return main_.get(); }
-    frmExit* exitScreen() const { return exit_.get(); }
+    frmMain* MainWindow() const { return main_.get(); }
+    frmExit* ExitScreen() const { return exit_.get(); }
 
 private:
     // The main window is closing: show the exit screen, modeless.

@@ -13,15 +13,15 @@ PromoFront PromoChoice(int n) {
     return n % 2 == 0 ? PromoFront::FullBrand : PromoFront::Cobrand;
 }
 
-bool RunStartup(StartupServices& s, StartupTarget& target) {
-    if (s.lock.tryAcquire() == InstanceLock::Result::HeldByAnother) {
-        s.boxes.show(nullptr, MsgIcon::Information, MsgButtons::Ok,
+bool RunStartup(const Services& s, StartupTarget& target) {
+    if (s.lock.TryAcquire() == InstanceLock::Result::HeldByAnother) {
+        s.boxes.Show(nullptr, MsgIcon::Information, MsgButtons::Ok,
                      QString::fromLatin1(kAlreadyRunning));
         s.end.CloseAllAndEnd();
         return false;
     }
     // A lock that cannot be created at all does not stop the program.
-    s.random.seedFromClock();
+    s.random.SeedFromClock();
     UpdateReminder(s.settings, s.clock, s.boxes, s.help);
     target.ShowMainWindow();
     target.BringPromoToFront(PromoChoice(PromoShuffleNumber(s.random.DrawUniform())));

@@ -2,9 +2,7 @@
 // window closes. Every way out of it ends the program.
 #pragma once
 
-#include "Links.h"
-#include "Platform.h"
-#include "ProgramEnd.h"
+#include "Services.h"
 #include "TellAFriend.h"
 
 #include <QWidget>
@@ -30,13 +28,7 @@ int ExitPromotionIndex(float r);
 class frmExit final : public QWidget {
     Q_OBJECT
 public:
-    struct Services {
-        RandomSource& random;
-        MessageBoxes& boxes;
-        const modHelp& help;
-        ProgramEnd& end;
-    };
-    explicit frmExit(Services services, QWidget* parent = nullptr);
+    explicit frmExit(const Services& services, QWidget* parent = nullptr);
 
     // The form's texts as they stand, untrimmed.
     Referral FormTexts() const;

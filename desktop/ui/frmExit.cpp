@@ -133,7 +133,7 @@ QString ExitPromotion(int k) {
 
 int ExitPromotionIndex(float r) { return static_cast<int>(4.0 * static_cast<double>(r)); }
 
-frmExit::frmExit(Services services, QWidget* parent)
+frmExit::frmExit(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint),
@@ -251,7 +251,7 @@ frmExit::frmExit(Services services, QWidget* parent)
 }
 
 void frmExit::Form_Load() {
-    services_.random.seedFromClock();
+    services_.random.SeedFromClock();
     Label2_->setText(ExitPromotion(ExitPromotionIndex(services_.random.DrawUniform())));
     // Kept above all other windows: Qt::WindowStaysOnTopHint, set with the flags.
 }
@@ -285,7 +285,7 @@ void frmExit::cmdSubmit_Click() {
     const Referral trimmed = modTellAFriend::Trimmed(FormTexts());
     const QString problem = modTellAFriend::CheckAddresses(trimmed);
     if (!problem.isEmpty()) {
-        services_.boxes.show(this, MsgIcon::Error, MsgButtons::Ok, problem);
+        services_.boxes.Show(this, MsgIcon::Error, MsgButtons::Ok, problem);
         return;
     }
     modTellAFriend::SendTellAFriend(trimmed, services_.boxes, services_.help, this);
@@ -301,7 +301,7 @@ void frmExit::Check1_Click(bool ticked) {
 void frmExit::lblGoToHome_Click() { services_.help.OpenCataloguePage(); }
 
 void frmExit::RefuseSpace(QLineEdit* box) {
-    services_.boxes.show(this, MsgIcon::Error, MsgButtons::Ok, QString::fromLatin1(kSpaceInEmail));
+    services_.boxes.Show(this, MsgIcon::Error, MsgButtons::Ok, QString::fromLatin1(kSpaceInEmail));
     box->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,9 +1,7 @@
 // The start-up sequence: guard, seed, reminder, show, promotion shuffle.
 #pragma once
 
-#include "Links.h"
-#include "Platform.h"
-#include "ProgramEnd.h"
+#include "Services.h"
 
 namespace dicemere {
 
@@ -24,18 +22,8 @@ public:
     virtual void BringPromoToFront(PromoFront front) = 0;
 };
 
-struct StartupServices {
-    InstanceLock& lock;
-    RandomSource& random;
-    SettingsStore& settings;
-    Clock& clock;
-    MessageBoxes& boxes;
-    const modHelp& help;
-    ProgramEnd& end;
-};
-
 // Runs start-up. Returns false when another copy is running: the message has
 // been shown and the program has been ended through CloseAllAndEnd.
-bool RunStartup(StartupServices& services, StartupTarget& target);
+bool RunStartup(const Services& services, StartupTarget& target);
 
 } // namespace dicemere

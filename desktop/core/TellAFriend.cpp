@@ -65,7 +65,7 @@ void modTellAFriend::SendTellAFriend(const Referral& r, MessageBoxes& boxes, con
                                      QWidget* parent) {
     const QString problem = CheckFields(r);
     if (!problem.isEmpty()) {
-        boxes.show(parent, MsgIcon::Error, MsgButtons::Ok, problem);
+        boxes.Show(parent, MsgIcon::Error, MsgButtons::Ok, problem);
         return;
     }
     help.OpenUrl(ReferralAddress(r));

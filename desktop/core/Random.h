@@ -15,16 +15,11 @@ int RoundHalfEven(double value);
 // 2^-24, so every result is an exact float and 1.0 is never reached.
 float UnitFloatFromRaw(std::uint32_t raw);
 
-// A die face 1..6 from one draw: RoundHalfEven(5r + 1), formed in double.
-int FaceFromDraw(float r);
-// A landing state 0..2 from one draw: RoundHalfEven(2r).
-int LandingFromDraw(float r);
-
 // std::mt19937; start-up seeds it from the system clock.
 class ClockSeededRandom final : public RandomSource {
 public:
-    void seedFromClock() override;
-    void seed(std::uint32_t value) { engine_.seed(value); }
+    void SeedFromClock() override;
+    void Seed(std::uint32_t value) { engine_.seed(value); }
     float DrawUniform() override;
 
 private:

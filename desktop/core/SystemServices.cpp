@@ -1,47 +1,16 @@
-#include "QtPlatform.h"
+#include "SystemServices.h"
 
 #include "AppInfo.h"
 #include "IniText.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace dicemere {
-
-std::unique_ptr<QMessageBox> QtMessageBoxes::Build(QWidget* parent, MsgIcon icon,
-                                                   MsgButtons buttons, const QString& text) {
-    auto box = std::make_unique<QMessageBox>(
-        icon == MsgIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-        QString::fromLatin1(kAppTitle), text, QMessageBox::NoButton, parent);
-    if (buttons == MsgButtons::YesNo) {
-        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box->setDefaultButton(QMessageBox::Yes);
-    } else {
-        box->setStandardButtons(QMessageBox::Ok);
-    }
-    return box;
-}
-
-MsgAnswer QtMessageBoxes::show(QWidget* parent, MsgIcon icon, MsgButtons buttons,
-                               const QString& text) {
-    const auto box = Build(parent, icon, buttons, text);
-    const int answer = box->exec();
-    if (buttons == MsgButtons::Ok)
-        return MsgAnswer::Ok;
-    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
-}
-
-void QtUrlOpener::open(const QString& address) {
-    // The result is not examined: with no browser the program carries on.
-    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
-}
 
 QtSettingsStore::QtSettingsStore() = default;
 
@@ -57,14 +26,14 @@ QString QtSettingsStore::Path() const {
         .fileName();
 }
 
-QString QtSettingsStore::read(const QString& section, const QString& name) {
+QString QtSettingsStore::Read(const QString& section, const QString& name) {
     QFile file(Path());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return IniValue(file.readAll(), section, name);
 }
 
-bool QtSettingsStore::write(const QString& section, const QString& name, const QString& text) {
+bool QtSettingsStore::Write(const QString& section, const QString& name, const QString& text) {
     if (!IsPlainIniValue(text))
         return false;
     const QString path = Path();
@@ -85,9 +54,9 @@ bool QtSettingsStore::write(const QString& section, const QString& name, const Q
     return file.commit();
 }
 
-QDate SystemClock::today() { return QDate::currentDate(); }
+QDate SystemClock::Today() { return QDate::currentDate(); }
 
-QString QtInstanceLock::defaultPath() {
+QString QtInstanceLock::DefaultPath() {
     const QString id = QString::fromLatin1(kAppId);
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!runtime.isEmpty())
@@ -99,13 +68,13 @@ QString QtInstanceLock::defaultPath() {
     return QDir(temp).filePath(id + QLatin1Char('-') + user + QStringLiteral(".lock"));
 }
 
-QtInstanceLock::QtInstanceLock() : QtInstanceLock(defaultPath()) {}
+QtInstanceLock::QtInstanceLock() : QtInstanceLock(DefaultPath()) {}
 
 QtInstanceLock::QtInstanceLock(const QString& lockPath) : path_(lockPath) {}
 
 QtInstanceLock::~QtInstanceLock() = default; // QLockFile unlocks on destruction
 
-InstanceLock::Result QtInstanceLock::tryAcquire() {
+InstanceLock::Result QtInstanceLock::TryAcquire() {
     lock_ = std::make_unique<QLockFile>(path_);
     if (lock_->tryLock(0))
         return Result::Acquired;

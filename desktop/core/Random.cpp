@@ -13,11 +13,7 @@ int RoundHalfEven(double value) {
 
 float UnitFloatFromRaw(std::uint32_t raw) { return static_cast<float>(raw >> 8) * 0x1p-24f; }
 
-int FaceFromDraw(float r) { return RoundHalfEven(5.0 * static_cast<double>(r) + 1.0); }
-
-int LandingFromDraw(float r) { return RoundHalfEven(2.0 * static_cast<double>(r)); }
-
-void ClockSeededRandom::seedFromClock() {
+void ClockSeededRandom::SeedFromClock() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
     const auto wide = static_cast<std::uint64_t>(ticks);
     engine_.seed(static_cast<std::uint32_t>(wide ^ (wide >> 32)));

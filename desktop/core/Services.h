@@ -1,0 +1,21 @@
+// Everything the program asks of its platform, handed to the start-up
+// sequence and the windows as one bundle.
+#pragma once
+
+#include "Links.h"
+#include "Platform.h"
+#include "ProgramEnd.h"
+
+namespace dicemere {
+
+struct Services {
+    InstanceLock& lock;
+    RandomSource& random;
+    SettingsStore& settings;
+    Clock& clock;
+    MessageBoxes& boxes;
+    const modHelp& help;
+    ProgramEnd& end;
+};
+
+} // namespace dicemere

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// The Qt implementations of the services that show something or leave the
+// program: message boxes and the desktop's browser.
+#pragma once
+
+#include "Platform.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <memory>
+
+namespace dicemere {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    // The box Show() runs, built but not yet shown.
+    static std::unique_ptr<QMessageBox> Build(QWidget* parent, MsgIcon icon, MsgButtons buttons,
+                                              const QString& text);
+    MsgAnswer Show(QWidget* parent, MsgIcon icon, MsgButtons buttons, const QString& text) override;
+};
+
+class QtUrlOpener final : public UrlOpener {
+public:
+    void Open(const QString& address) override;
+};
+
+// Closes every visible top-level window, one after the other.
+void CloseAllWindows();
+
+} // namespace dicemere

@@ -1,0 +1,84 @@
+// From the main window to the exit screen to the end of the program.
+#include "../support/Doubles.h"
+#include "MainSession.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+
+using namespace dicemere;
+using namespace dicemere::test;
+
+namespace {
+
+struct Rig : FakeServices {
+    Rig() : FakeServices({0.1f, 0.3f, 0.3f, 0.3f}) {}
+    MainSession session{services};
+};
+
+} // namespace
+
+class TestSession : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Start-up's draw reaches the main window's promotion band; "unchanged"
+    // keeps the order of the layout (full branding in front).
+    void promotionChoiceReachesTheBand_data() {
+        QTest::addColumn<int>("front");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("full brand") << int(PromoFront::FullBrand) << "lblFullBrand";
+        QTest::newRow("co-brand") << int(PromoFront::Cobrand) << "lblCobrand";
+        QTest::newRow("unchanged") << int(PromoFront::Unchanged) << "lblFullBrand";
+    }
+    void promotionChoiceReachesTheBand() {
+        QFETCH(int, front);
+        QFETCH(QString, expected);
+        Rig rig;
+        rig.session.ShowMainWindow();
+        if (front == int(PromoFront::FullBrand)) // so that the row shows a change
+            rig.session.MainWindow()->BringPromoToFront(frmMain::PromoLabel::Cobrand);
+        rig.session.BringPromoToFront(static_cast<PromoFront>(front));
+        auto* band = rig.session.MainWindow()->findChild<QWidget*>(QStringLiteral("fraFullBrand"));
+        QCOMPARE(band->childAt(band->width() / 2, band->height() / 2)->objectName(), expected);
+    }
+
+    void closingTheMainWindowShowsTheExitScreen_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("close box") << false;
+        QTest::newRow("File, Exit") << true;
+    }
+    void closingTheMainWindowShowsTheExitScreen() {
+        QFETCH(bool, byMenu);
+        Rig rig;
+        rig.session.ShowMainWindow();
+        frmMain* main = rig.session.MainWindow();
+        QVERIFY(main->isVisible());
+        QVERIFY(!rig.session.ExitScreen());
+        if (byMenu)
+            main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+        else
+            main->close();
+        QVERIFY(!main->isVisible());
+        QVERIFY(rig.session.ExitScreen());
+        QVERIFY(rig.session.ExitScreen()->isVisible());
+        QCOMPARE(rig.ends, 0); // the program goes on with the exit screen alone
+
+        rig.session.ExitScreen()->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+        QCOMPARE(rig.ends, 1);
+        QVERIFY(!rig.session.ExitScreen()->isVisible());
+    }
+
+    void endingClosesEverythingOnce() {
+        Rig rig;
+        rig.session.ShowMainWindow();
+        rig.end.CloseAllAndEnd();
+        QCOMPARE(rig.ends, 1);
+        QVERIFY(!rig.session.MainWindow()->isVisible());
+        QVERIFY(!rig.session.ExitScreen()); // no exit screen while ending
+        rig.end.CloseAllAndEnd();
+        QCOMPARE(rig.ends, 1);
+    }
+};
+
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"
