@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainSession.h"
 
 #include "FirstPaintProbe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's windows after start-up: the main window, then the exit screen.
 #pragma once
 

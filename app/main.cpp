@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: MIT
 // Dicemere: dice-based Enochian numerology.
 #include "AppInfo.h"
+#include "DesktopServices.h"
 #include "Links.h"
 #include "Look.h"
 #include "MainSession.h"
 #include "ProgramEnd.h"
-#include "DesktopServices.h"
-#include "SystemServices.h"
 #include "Random.h"
 #include "Startup.h"
+#include "SystemServices.h"
 
 #include <QApplication>
 

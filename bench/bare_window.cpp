@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for start-up: a bare Qt window of the main window's size,
 // with a menu bar, and nothing else.
 #include "FirstPaintProbe.h"

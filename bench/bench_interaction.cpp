@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One press of the throw button, and the result step with its repaint,
 // through the real window (offscreen).
 #include "DiceCast.h"

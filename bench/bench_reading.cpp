@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reading's selection over every cast of 2 to 4 dice.
 #include "EnochianNumerology.h"
 

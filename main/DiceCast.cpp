@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DiceCast.h"
 
 #include "Random.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cast: the dice state and what one press of the throw button does.
 #pragma once
 

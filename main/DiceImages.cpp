@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DiceImages.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The die-face pictures and the images that show them on the casting page.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frmMain.h"
 
 #include "AppInfo.h"
@@ -454,7 +455,7 @@ QString frmMain::ReadingText() const {
     return text;
 }
 
-void frmMain::mnuCopyReading_Click() { QGuiApplication::clipboard()->setText(ReadingText()); }
+void frmMain::mnuCopyReading_Click() const { QGuiApplication::clipboard()->setText(ReadingText()); }
 
 void frmMain::cmdBack_Click() {
     cboNoOfDice_->setCurrentIndex(2);

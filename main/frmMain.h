@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: link line, three stacked pages and the promotion band.
 #pragma once
 
@@ -95,7 +96,7 @@ private:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
-    void mnuCopyReading_Click();
+    void mnuCopyReading_Click() const;
     void Label14_Click();
     void lblCobrand_Click();
     void lblFullBrand_Click();

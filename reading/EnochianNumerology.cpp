@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EnochianNumerology.h"
 
 namespace dicemere::reading {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // modEnochianNumerology: the reading tables and the choice of a cast's reading.
 // Plain C++: it knows nothing of windows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the program icon's SVG to a square PNG: rendericon <svg> <size> <png>
 #include <QGuiApplication>
 #include <QImage>

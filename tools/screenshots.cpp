@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Makes the README's pictures from the real windows: a scripted cast,
 // grabbed off screen. Usage: screenshots <output folder> [scale]
 #include "DiceCast.h"

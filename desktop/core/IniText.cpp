@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "IniText.h"
 
 #include <QList>
+#include <algorithm>
 
 namespace dicemere {
 
@@ -60,10 +62,9 @@ void ForEachKeyLine(const QByteArray& file, const QList<Line>& lines, const QByt
 } // namespace
 
 bool IsPlainIniValue(const QString& value) {
-    for (const QChar c : value)
-        if (!(c.isLetterOrNumber() && c.unicode() < 128) && !QStringLiteral(" .:_-").contains(c))
-            return false;
-    return true;
+    return std::ranges::all_of(value, [](QChar c) {
+        return (c.isLetterOrNumber() && c.unicode() < 128) || QStringLiteral(" .:_-").contains(c);
+    });
 }
 
 QString IniValue(const QByteArray& file, const QString& section, const QString& key) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One value of an INI file, read and changed in place: every other byte of
 // the file (other sections, comments, unusual lines, line ends) stays as it is.
 #pragma once

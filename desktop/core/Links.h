@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web pages the program opens, and the openers that open them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's view of the desktop: small interfaces over the services it
 // needs, so that every behaviour can be driven headless with test doubles.
 #pragma once

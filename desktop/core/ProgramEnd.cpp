@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProgramEnd.h"
 
 namespace dicemere {

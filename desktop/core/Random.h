@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's one random source and the conversions built on it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything the program asks of its platform, handed to the start-up
 // sequence and the windows as one bundle.
 #pragma once

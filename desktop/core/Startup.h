@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up sequence: guard, seed, reminder, show, promotion shuffle.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt Core implementations of the platform interfaces: the settings
 // store, the clock and the one-copy lock.
 #pragma once

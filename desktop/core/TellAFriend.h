@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // modTellAFriend: the refer-a-friend checks and the referral address.
 #pragma once
 
@@ -34,16 +35,16 @@ public:
     static Referral Trimmed(const Referral& texts);
 
     // The first complaint about the two addresses, or the empty text.
-    static QString CheckAddresses(const Referral& trimmed);
+    static QString CheckAddresses(const Referral& r);
     // The first field left empty or at its placeholder, as its message.
-    static QString CheckFields(const Referral& trimmed);
+    static QString CheckFields(const Referral& r);
     // The referral page with the five texts and the product site, each
     // percent-encoded as UTF-8 so no text can add or cut off a parameter.
-    static QString ReferralAddress(const Referral& trimmed);
+    static QString ReferralAddress(const Referral& r);
 
     // Checks the fields and either reports the first problem or opens the
     // referral address.
-    static void SendTellAFriend(const Referral& trimmed, MessageBoxes& boxes, const modHelp& help,
+    static void SendTellAFriend(const Referral& r, MessageBoxes& boxes, const modHelp& help,
                                 QWidget* parent = nullptr);
 };
 

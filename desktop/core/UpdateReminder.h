@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up reminder that a newer version may be out.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A measuring aid: with DICEMERE_FIRST_PAINT_PROBE set, the first paint of the
 // given window prints "first-paint <steady clock ns>" and ends the program.
 // Without the variable it does nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A label that acts as a link: hand pointer, click, and Space or Enter when
 // it has the keyboard focus.
 #pragma once

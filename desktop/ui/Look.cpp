@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Look.h"
 
 #include <QFontDatabase>
@@ -23,6 +24,17 @@ QLabel* MakeLabel(const QString& name, QWidget* parent, const QString& text, con
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     Paint(label, colour);
+    return label;
+}
+
+QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec) {
+    QLabel* label = MakeLabel(QString::fromLatin1(spec.name), parent, QString::fromUtf8(spec.text),
+                              ProgramFont(spec.points, spec.bold), QColor::fromRgb(spec.colour));
+    if (spec.wrap) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    PlaceTwips(label, spec.left, spec.top, spec.width, spec.height);
     return label;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fonts, colours and the program icon shared by the windows.
 #pragma once
 
@@ -22,6 +23,18 @@ void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
 // A plain-text label in the given font and text colour, on its parent's background.
 QLabel* MakeLabel(const QString& name, QWidget* parent, const QString& text, const QFont& font,
                   const QColor& colour);
+
+// One plain label of a window's layout table.
+struct LabelSpec {
+    const char* name;
+    const char* text;
+    int left, top, width, height; // twips
+    qreal points;
+    bool bold;
+    QRgb colour;
+    bool wrap; // word-wrapped from the top left corner
+};
+QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec);
 
 // Puts a top-level window in the middle of its screen's free area.
 void CentreOnScreen(QWidget* window);

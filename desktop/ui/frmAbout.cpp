@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frmAbout.h"
 
 #include "AppInfo.h"
@@ -7,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <array>
 
 namespace dicemere {
 
@@ -26,18 +28,19 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     PlaceTwips(picIcon, 90, 120, 480, 480);
 
-    auto* label2 = MakeLabel(QStringLiteral("Label2"), this, QString::fromLatin1(kWindowCaption),
-                             ProgramFont(12, true), Qt::black);
-    PlaceTwips(label2, 750, 120, 3975, 270);
-
-    auto* label1 = MakeLabel(QStringLiteral("Label1"), this,
-                             QStringLiteral("Dicemere is a method of numerology divination that "
-                                            "relates dice and numbers to help you find solutions "
-                                            "to your problems."),
-                             ProgramFont(), Qt::white);
-    label1->setWordWrap(true);
-    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(label1, 750, 390, 4785, 811);
+    static constexpr std::array<LabelSpec, 3> kLabels{{
+        {"Label2", kWindowCaption, 750, 120, 3975, 270, 12, true, 0x000000, false},
+        {"Label1",
+         "Dicemere is a method of numerology divination that relates dice and numbers to help "
+         "you find solutions to your problems.",
+         750, 390, 4785, 811, 8.25, false, 0xffffff, true},
+        {"Label3",
+         "Home Business Opportunity. Start your own Internet business and make money online. Get "
+         "this software fully branded for your website.",
+         90, 1800, 5445, 615, 8.25, true, 0xffff00, true},
+    }};
+    for (const LabelSpec& spec : kLabels)
+        MakeLabel(this, spec);
 
     const QColor linkGreen(0, 255, 0);
     auto* lblHomePage = new LinkLabel(
@@ -47,15 +50,6 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     Paint(lblHomePage, linkGreen);
     PlaceTwips(lblHomePage, 1485, 1200, 4050, 195);
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-
-    auto* label3 = MakeLabel(QStringLiteral("Label3"), this,
-                             QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                            "business and make money online. Get this software "
-                                            "fully branded for your website."),
-                             ProgramFont(8.25, true), QColor(255, 255, 0));
-    label3->setWordWrap(true);
-    label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(label3, 90, 1800, 5445, 615);
 
     auto* lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details"), this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window: name, version, what the program does, two links and OK.
 #pragma once
 

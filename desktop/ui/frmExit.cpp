@@ -1,26 +1,18 @@
+// SPDX-License-Identifier: MIT
 #include "frmExit.h"
 
 #include "AppInfo.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "PlaceholderEdit.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <array>
-#include <functional>
 
 namespace dicemere {
 
@@ -36,94 +28,6 @@ constexpr std::array<const char*, 4> kPromotions{
     "Make www.example.com a regular stop. Each visit to our forum supports the upkeep of "
     "Dicemere and our other free programs.",
 };
-
-bool HasSpace(const QString& text) { return text.contains(QLatin1Char(' ')); }
-
-} // namespace
-
-// An e-mail box refuses a space however it would come in: typed, pasted,
-// dropped or composed. Text set by the program itself is not checked.
-class EmailBox final : public QLineEdit {
-public:
-    EmailBox(const QString& text, QWidget* parent, std::function<void()> refused)
-        : QLineEdit(text, parent), refused_(std::move(refused)) {}
-
-    void PasteChecked() {
-        if (HasSpace(QGuiApplication::clipboard()->text()))
-            refused_();
-        else
-            paste();
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->text() == QLatin1String(" ")) {
-            event->accept(); // the key is discarded
-            refused_();
-            return;
-        }
-        if (event->matches(QKeySequence::Paste)) {
-            event->accept();
-            PasteChecked();
-            return;
-        }
-        QLineEdit::keyPressEvent(event);
-    }
-
-    void dropEvent(QDropEvent* event) override {
-        if (event->mimeData() && HasSpace(event->mimeData()->text())) {
-            event->ignore();
-            refused_();
-            return;
-        }
-        QLineEdit::dropEvent(event);
-    }
-
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        // The middle button pastes the selection on X11.
-        if (event->button() == Qt::MiddleButton &&
-            HasSpace(QGuiApplication::clipboard()->text(QClipboard::Selection))) {
-            event->accept();
-            refused_();
-            return;
-        }
-        QLineEdit::mouseReleaseEvent(event);
-    }
-
-    void inputMethodEvent(QInputMethodEvent* event) override {
-        if (HasSpace(event->commitString())) {
-            event->accept();
-            refused_();
-            return;
-        }
-        QLineEdit::inputMethodEvent(event);
-    }
-
-    void contextMenuEvent(QContextMenuEvent* event) override {
-        QMenu* menu = createStandardContextMenu();
-        if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-            paste->disconnect();
-            connect(paste, &QAction::triggered, this, &EmailBox::PasteChecked);
-        }
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(event->globalPos());
-    }
-
-private:
-    std::function<void()> refused_;
-};
-
-namespace {
-
-QLineEdit* MakeBox(QWidget* parent, const char* name, const char* placeholder,
-                   std::function<void()> spaceRefused = {}) {
-    const QString text = QString::fromLatin1(placeholder);
-    QLineEdit* box = spaceRefused ? new EmailBox(text, parent, std::move(spaceRefused))
-                                  : new QLineEdit(text, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(QString::fromLatin1(placeholder));
-    return box;
-}
 
 } // namespace
 
@@ -156,12 +60,10 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     label1->setFont(title);
     PlaceTwips(label1, 1080, 240, 4935, 435);
 
-    Label2_ = new QLabel(ExitPromotion(1), this);
-    Label2_->setObjectName(QStringLiteral("Label2"));
-    Label2_->setFont(ProgramFont(9.75, true));
-    Label2_->setWordWrap(true);
-    Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(Label2_, 120, 840, 6975, 1095);
+    static constexpr LabelSpec kLabel2{"Label2", "",   120,  840,      6975,
+                                       1095,     9.75, true, 0x000000, true};
+    Label2_ = MakeLabel(this, kLabel2);
+    Label2_->setText(ExitPromotion(1));
 
     Check1_ = new QCheckBox(QStringLiteral("Click Here To Visit ") +
                                 QString::fromLatin1(sites::kMakerHost) + QStringLiteral(" Now"),
@@ -183,20 +85,32 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     Frame2_->setFont(ProgramFont(9.75, true));
     PlaceTwips(Frame2_, 120, 3240, 7065, 1455);
 
-    txtName_ = MakeBox(Frame2_, "txtName", placeholders::kName);
-    PlaceTwips(txtName_, 85, 360, 3375, 285);
-    txtEmail_ =
-        MakeBox(Frame2_, "txtEmail", placeholders::kEmail, [this] { txtEmail_SpaceRefused(); });
-    PlaceTwips(txtEmail_, 3600, 360, 3375, 285);
-    txtFriendName_ = MakeBox(Frame2_, "txtFriendName", placeholders::kFriendName);
-    PlaceTwips(txtFriendName_, 85, 720, 3375, 285);
-    txtFriendEmail_ = MakeBox(Frame2_, "txtFriendEmail", placeholders::kFriendEmail,
-                              [this] { txtFriendEmail_SpaceRefused(); });
-    PlaceTwips(txtFriendEmail_, 3600, 720, 3375, 285);
-    for (QLineEdit* box : {txtName_, txtEmail_, txtFriendName_, txtFriendEmail_}) {
+    struct BoxSpec {
+        PlaceholderEdit* frmExit::*box;
+        const char* name;
+        const char* placeholder;
+        PlaceholderEdit::Kind kind;
+        int left, top;
+    };
+    static constexpr std::array<BoxSpec, 4> kBoxes{{
+        {&frmExit::txtName_, "txtName", placeholders::kName, PlaceholderEdit::Kind::Text, 85, 360},
+        {&frmExit::txtEmail_, "txtEmail", placeholders::kEmail, PlaceholderEdit::Kind::Address,
+         3600, 360},
+        {&frmExit::txtFriendName_, "txtFriendName", placeholders::kFriendName,
+         PlaceholderEdit::Kind::Text, 85, 720},
+        {&frmExit::txtFriendEmail_, "txtFriendEmail", placeholders::kFriendEmail,
+         PlaceholderEdit::Kind::Address, 3600, 720},
+    }};
+    for (const BoxSpec& spec : kBoxes) {
+        auto* box = new PlaceholderEdit(QString::fromLatin1(spec.name),
+                                        QString::fromLatin1(spec.placeholder), spec.kind, Frame2_);
         box->setFont(ProgramFont());
-        box->installEventFilter(this);
+        PlaceTwips(box, spec.left, spec.top, 3375, 285);
+        this->*spec.box = box;
     }
+    connect(txtEmail_, &PlaceholderEdit::spaceRefused, this, &frmExit::txtEmail_SpaceRefused);
+    connect(txtFriendEmail_, &PlaceholderEdit::spaceRefused, this,
+            &frmExit::txtFriendEmail_SpaceRefused);
 
     cmdSubmit_ = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2_);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
@@ -220,17 +134,21 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     frame6->setFont(ProgramFont(9.75, true));
     PlaceTwips(frame6, 7320, 120, 3735, 4575);
 
-    auto* label3 = new QLabel(
-        QStringLiteral("Enjoyed Dicemere? The makers of www.example.com publish a whole range of "
-                       "small, friendly programs for astrology, tarot, numerology and everyday "
-                       "divination, and every one of them is free to try. Follow the link below "
-                       "to browse the Example Apps catalogue and find your next favourite."),
-        frame6);
-    label3->setObjectName(QStringLiteral("Label3"));
-    label3->setFont(ProgramFont(9));
-    label3->setWordWrap(true);
-    label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(label3, 120, 360, 3495, 3855);
+    static constexpr LabelSpec kLabel3{
+        "Label3",
+        "Enjoyed Dicemere? The makers of www.example.com publish a whole range of small, friendly "
+        "programs for astrology, tarot, numerology and everyday divination, and every one of them "
+        "is free to try. Follow the link below to browse the Example Apps catalogue and find your "
+        "next favourite.",
+        120,
+        360,
+        3495,
+        3855,
+        9,
+        false,
+        0x000000,
+        true};
+    MakeLabel(frame6, kLabel3);
 
     lblGoToHome_ = new LinkLabel(QStringLiteral("Click Here To Visit Example Apps"), frame6);
     lblGoToHome_->setObjectName(QStringLiteral("lblGoToHome"));
@@ -239,13 +157,13 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     PlaceTwips(lblGoToHome_, 75, 4250, 3585, 210);
     connect(lblGoToHome_, &LinkLabel::clicked, this, &frmExit::lblGoToHome_Click);
 
-    setTabOrder(Check1_, cmdClose_);
-    setTabOrder(cmdClose_, txtName_);
-    setTabOrder(txtName_, txtEmail_);
-    setTabOrder(txtEmail_, txtFriendName_);
-    setTabOrder(txtFriendName_, txtFriendEmail_);
-    setTabOrder(txtFriendEmail_, cmdSubmit_);
-    setTabOrder(cmdSubmit_, lblGoToHome_);
+    QWidget* previous = Check1_;
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{cmdClose_, txtName_, txtEmail_, txtFriendName_,
+                                         txtFriendEmail_, cmdSubmit_, lblGoToHome_}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     Form_Load();
 }
@@ -300,55 +218,12 @@ void frmExit::Check1_Click(bool ticked) {
 
 void frmExit::lblGoToHome_Click() { services_.help.OpenCataloguePage(); }
 
-void frmExit::RefuseSpace(QLineEdit* box) {
+void frmExit::RefuseSpace(PlaceholderEdit* box) {
     services_.boxes.Show(this, MsgIcon::Error, MsgButtons::Ok, QString::fromLatin1(kSpaceInEmail));
     box->setFocus(Qt::OtherFocusReason);
 }
 
 void frmExit::txtEmail_SpaceRefused() { RefuseSpace(txtEmail_); }
 void frmExit::txtFriendEmail_SpaceRefused() { RefuseSpace(txtFriendEmail_); }
-
-void frmExit::ClearPlaceholder(QLineEdit* box, const char* placeholder) {
-    if (modTellAFriend::TrimSpaces(box->text()) == QString::fromLatin1(placeholder))
-        box->clear();
-}
-
-void frmExit::RestorePlaceholder(QLineEdit* box, const char* placeholder) {
-    if (modTellAFriend::TrimSpaces(box->text()).isEmpty())
-        box->setText(QString::fromLatin1(placeholder));
-}
-
-void frmExit::txtName_GotFocus() { ClearPlaceholder(txtName_, placeholders::kName); }
-void frmExit::txtName_LostFocus() { RestorePlaceholder(txtName_, placeholders::kName); }
-void frmExit::txtEmail_GotFocus() { ClearPlaceholder(txtEmail_, placeholders::kEmail); }
-void frmExit::txtEmail_LostFocus() { RestorePlaceholder(txtEmail_, placeholders::kEmail); }
-void frmExit::txtFriendName_GotFocus() {
-    ClearPlaceholder(txtFriendName_, placeholders::kFriendName);
-}
-void frmExit::txtFriendName_LostFocus() {
-    RestorePlaceholder(txtFriendName_, placeholders::kFriendName);
-}
-void frmExit::txtFriendEmail_GotFocus() {
-    ClearPlaceholder(txtFriendEmail_, placeholders::kFriendEmail);
-}
-void frmExit::txtFriendEmail_LostFocus() {
-    RestorePlaceholder(txtFriendEmail_, placeholders::kFriendEmail);
-}
-
-bool frmExit::eventFilter(QObject* watched, QEvent* event) {
-    const bool in = event->type() == QEvent::FocusIn;
-    const bool out = event->type() == QEvent::FocusOut;
-    if (!in && !out)
-        return QWidget::eventFilter(watched, event);
-    if (watched == txtName_)
-        in ? txtName_GotFocus() : txtName_LostFocus();
-    else if (watched == txtEmail_)
-        in ? txtEmail_GotFocus() : txtEmail_LostFocus();
-    else if (watched == txtFriendName_)
-        in ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
-    else if (watched == txtFriendEmail_)
-        in ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
-    return QWidget::eventFilter(watched, event);
-}
 
 } // namespace dicemere

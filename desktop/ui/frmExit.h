@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exit screen: a last invitation to refer a friend, shown when the main
 // window closes. Every way out of it ends the program.
 #pragma once
@@ -11,13 +12,12 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace dicemere {
 
-class EmailBox;
+class PlaceholderEdit;
 class LinkLabel;
 
 // The four promotion texts; number 1 is the one laid out before the draw.
@@ -36,7 +36,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -47,28 +46,18 @@ private:
     void lblGoToHome_Click();
     void txtEmail_SpaceRefused();
     void txtFriendEmail_SpaceRefused();
-    void txtName_GotFocus();
-    void txtName_LostFocus();
-    void txtEmail_GotFocus();
-    void txtEmail_LostFocus();
-    void txtFriendName_GotFocus();
-    void txtFriendName_LostFocus();
-    void txtFriendEmail_GotFocus();
-    void txtFriendEmail_LostFocus();
 
-    void ClearPlaceholder(QLineEdit* box, const char* placeholder);
-    void RestorePlaceholder(QLineEdit* box, const char* placeholder);
-    void RefuseSpace(QLineEdit* box);
+    void RefuseSpace(PlaceholderEdit* box);
 
     Services services_;
     QLabel* Label2_ = nullptr;
     QCheckBox* Check1_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
     QGroupBox* Frame2_ = nullptr;
-    QLineEdit* txtName_ = nullptr;
-    QLineEdit* txtEmail_ = nullptr;
-    QLineEdit* txtFriendName_ = nullptr;
-    QLineEdit* txtFriendEmail_ = nullptr;
+    PlaceholderEdit* txtName_ = nullptr;
+    PlaceholderEdit* txtEmail_ = nullptr;
+    PlaceholderEdit* txtFriendName_ = nullptr;
+    PlaceholderEdit* txtFriendEmail_ = nullptr;
     QPushButton* cmdSubmit_ = nullptr;
     QPlainTextEdit* txtMessage_ = nullptr;
     LinkLabel* lblGoToHome_ = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // From the main window to the exit screen to the end of the program.
 #include "../support/Doubles.h"
 #include "MainSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Takes the single-instance lock at the given path and says what happened:
 // "owner", "busy" or "unavailable". An owner keeps the lock until killed or
 // until its standard input closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window, alone and opened modally from the main window.
 #include "../support/Doubles.h"
 #include "frmAbout.h"
@@ -124,8 +125,8 @@ private Q_SLOTS:
             clickAt(bar, bar->actionGeometry(bar->actions()[0]).center());
             clickAt(bar, bar->actionGeometry(bar->actions()[2]).center());
             blocked = window.FrontPage()->objectName() == QLatin1String("fraMain") &&
-                      fakes.opener.opened.isEmpty() && QApplication::activePopupWidget() == nullptr &&
-                      fakes.random.draws == 0;
+                      fakes.opener.opened.isEmpty() &&
+                      QApplication::activePopupWidget() == nullptr && fakes.random.draws == 0;
             // A link inside the About window still works, and leaves it open.
             QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("lblCoBrand")),
                               Qt::LeftButton);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every window, as a keyboard or screen-reader user meets it.
 #include "../support/MainWindowRig.h"
 #include "DesktopServices.h"

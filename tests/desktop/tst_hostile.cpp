@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real program started against hostile settings files and lock folders:
 // it must reach its first paint within a second, show nothing, and keep what
 // else the settings file holds.
@@ -14,8 +15,8 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 #include <csignal>
+#include <memory>
 #include <sys/types.h>
 #include <unistd.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and changing the one value in an INI file.
 #include "IniText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The single-instance guard with real processes.
 #include "SystemServices.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The random source and the conversions the cast is built on.
 #include "DiceCast.h"
 #include "Random.h"

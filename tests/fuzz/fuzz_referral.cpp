@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The referral address, for any five texts: it parses back to exactly the
 // trimmed texts and the product site's address, and nothing else.
 #include "TellAFriend.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reminder's stored-date reader, for any text: it never fails, and it
 // accepts exactly the texts yyyy-MM-dd of real dates, which it writes back alike.
 // And the settings file around it, for any bytes.

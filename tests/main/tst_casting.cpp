@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: pages, casting, menus and links, driven through its controls.
 #include "../support/MainWindowRig.h"
 #include "DiceImages.h"
@@ -171,7 +172,6 @@ private Q_SLOTS:
         rig.random.push({landingDraw, landingDraw, landingDraw, landingDraw});
         rig.cast(4);
         for (int slot = 0; slot < 4; ++slot) {
-            rig.window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
             // A border landing recasts the same die, so move on by hand: the
             // next press's landing is drawn 0.1 (inside) for border dice.
             rig.random.push({0.3f});

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Crisp pictures and uncut texts at every scale (run at 100 %, 125 % and 200 %).
 #include "../support/MainWindowRig.h"
 #include "DiceImages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ten thousand seeded random actions on the main window, with the window's
 // invariants checked after every one.
 #include "../support/Doubles.h"
@@ -23,7 +24,7 @@ private Q_SLOTS:
         FakeServices fakes;
         FakeMessageBoxes& boxes = fakes.boxes;
         FakeUrlOpener& opener = fakes.opener;
-        const Services services{fakes.lock, dice,          fakes.settings, fakes.clock,
+        const Services services{fakes.lock,  dice,       fakes.settings, fakes.clock,
                                 fakes.boxes, fakes.help, fakes.end};
         frmMain window(services);
         window.show();

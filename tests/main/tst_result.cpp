@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The result page, reached by whole casts through the window.
 #include "../support/MainWindowRig.h"
 #include "EnochianNumerology.h"

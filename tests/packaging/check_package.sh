@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch folder and builds the Debian package, then
 # checks both as a distribution would: validators, file list, libraries, lintian.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The combination key, the reduction and the choice of the reading.
 #include "EnochianNumerology.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test doubles for the platform interfaces.
 #pragma once
 
@@ -126,7 +127,6 @@ struct FakeServices {
     ProgramEnd end{CloseAllWindows, [this] { ++ends; }};
     Services services{lock, random, settings, clock, boxes, help, end};
 };
-
 
 // Scripts a cast whose dice end with the given values (0 means outside the
 // circle), with no border landings: the landing draws, one face draw per die,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window on test doubles, with the few moves every window test makes.
 #pragma once
 
