@@ -14,9 +14,12 @@ struct Line {
     qsizetype next;  // first byte of the next line
 };
 
+// A UTF-8 byte-order mark before the first line is no part of it.
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
 QList<Line> Lines(const QByteArray& file) {
     QList<Line> lines;
-    qsizetype begin = 0;
+    qsizetype begin = file.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (begin < file.size()) {
         qsizetype newline = file.indexOf('\n', begin);
         const qsizetype next = newline < 0 ? file.size() : newline + 1;

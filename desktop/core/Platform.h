@@ -38,7 +38,8 @@ public:
     virtual ~SettingsStore() = default;
     // The stored text, or the empty text when there is none.
     virtual QString Read(const QString& section, const QString& name) = 0;
-    // Writes and flushes at once; returns false when the store refused it.
+    // Writes and flushes at once; returns false when the value could not be
+    // stored, and then the store is as it was.
     virtual bool Write(const QString& section, const QString& name, const QString& text) = 0;
 };
 

@@ -8,30 +8,83 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace dicemere {
+
+namespace {
+
+// Something that is there but is no regular file, or is a symbolic link:
+// never opened (a pipe would block, a device never ends), never replaced.
+bool IsForeign(const QFileInfo& info) {
+    return info.isSymLink() || (info.exists() && !info.isFile());
+}
+
+// Writes all of data where the device stands; false on any short or failed
+// write. flush() hands the last buffered bytes to the system, so a full disk
+// is seen here and not only at close.
+bool WriteAll(QFileDevice& file, const QByteArray& data) {
+    return file.write(data) == data.size() && file.flush();
+}
+
+// Rewrites the file in place, for a folder where no temporary file can be
+// made. Nothing is truncated until the new content is written; if writing
+// fails, the old content is put back.
+bool WriteInPlace(const QString& path, const QByteArray& before, const QByteArray& after) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) // no truncation
+        return false;
+    if (WriteAll(file, after) && (after.size() >= before.size() || file.resize(after.size())))
+        return true;
+    file.seek(0);
+    WriteAll(file, before);
+    file.resize(before.size());
+    return false;
+}
+
+} // namespace
 
 QtSettingsStore::QtSettingsStore() = default;
 
 QtSettingsStore::QtSettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
 
-QString QtSettingsStore::Path() const {
-    if (!path_.isEmpty())
-        return path_;
-    // Where QSettings keeps the user's INI store on this platform. Asked only
-    // when the store is used: a copy that ends at the guard never touches it.
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kOrganisation),
-                     QString::fromLatin1(kAppName))
-        .fileName();
+QString QtSettingsStore::DefaultPath() {
+    // The place QSettings gives an INI store of user scope, worked out without
+    // opening one (QSettings would read the file just to say where it is).
+#ifdef Q_OS_WIN
+    const QString roaming = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString base = QFileInfo(roaming).path(); // <roaming>/<organisation>
+    const QString folder = QFileInfo(base).path();
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+#endif
+    return QDir(folder).filePath(QString::fromLatin1(kOrganisation) + QLatin1Char('/') +
+                                 QString::fromLatin1(kAppName) + QStringLiteral(".ini"));
+}
+
+QString QtSettingsStore::Path() const { return path_.isEmpty() ? DefaultPath() : path_; }
+
+QtSettingsStore::Content QtSettingsStore::Load(QByteArray* bytes) const {
+    const QFileInfo info(Path());
+    if (IsForeign(info))
+        return Content::Unusable;
+    if (!info.exists())
+        return Content::Absent;
+    if (info.size() > kMaxSettingsBytes)
+        return Content::Unusable;
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return Content::Unusable;
+    // Bounded, in case the file grew since it was looked at.
+    *bytes = file.read(kMaxSettingsBytes + 1);
+    return bytes->size() > kMaxSettingsBytes ? Content::Unusable : Content::Usable;
 }
 
 QString QtSettingsStore::Read(const QString& section, const QString& name) {
-    QFile file(Path());
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray content;
+    if (Load(&content) != Content::Usable)
         return {};
-    return IniValue(file.readAll(), section, name);
+    return IniValue(content, section, name);
 }
 
 bool QtSettingsStore::Write(const QString& section, const QString& name, const QString& text) {
@@ -39,50 +92,91 @@ bool QtSettingsStore::Write(const QString& section, const QString& name, const Q
         return false;
     const QString path = Path();
     QByteArray content;
-    if (QFile existing(path); existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly))
-            return false; // never replace what could not be read
-        content = existing.readAll();
-    } else if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+    switch (Load(&content)) {
+    case Content::Unusable:
+        return false; // never replace what could not be read
+    case Content::Absent:
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+            return false;
+        break;
+    case Content::Usable:
+        break;
+    }
+    const QByteArray changed = WithIniValue(content, section, name, text);
+    if (changed == content)
+        return true;
+    // Only the one line changes; the new file replaces the old one whole, and
+    // is on the disk before commit() returns. Every write is checked here:
+    // commit() itself does not report a flush that failed.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        // No temporary file can be made beside it (a read-only folder): an
+        // existing file that may be written is updated in place.
+        const QFileInfo info(path);
+        return info.exists() && info.isWritable() && WriteInPlace(path, content, changed);
+    }
+    if (!WriteAll(file, changed) || file.size() != changed.size()) {
+        file.cancelWriting(); // the temporary file goes, the old file stays
         return false;
     }
-    // Only the one line changes; the new file replaces the old one whole,
-    // and is on the disk before commit() returns.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(WithIniValue(content, section, name, text));
     return file.commit();
 }
 
 QDate SystemClock::Today() { return QDate::currentDate(); }
 
-QString QtInstanceLock::DefaultPath() {
+QStringList QtInstanceLock::DefaultPaths() {
     const QString id = QString::fromLatin1(kAppId);
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
-        return QDir(runtime).filePath(id + QStringLiteral(".lock"));
+    const QString name = id + QStringLiteral(".lock");
+    QStringList paths;
+    const auto add = [&](QStandardPaths::StandardLocation location, const QString& file) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty() && !paths.contains(QDir(folder).filePath(file)))
+            paths << QDir(folder).filePath(file);
+    };
+    add(QStandardPaths::RuntimeLocation, name);
+    add(QStandardPaths::GenericCacheLocation, name);
+    add(QStandardPaths::GenericConfigLocation, name);
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("USERNAME");
-    const QString temp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    return QDir(temp).filePath(id + QLatin1Char('-') + user + QStringLiteral(".lock"));
+    add(QStandardPaths::TempLocation, id + QLatin1Char('-') + user + QStringLiteral(".lock"));
+    return paths;
 }
 
-QtInstanceLock::QtInstanceLock() : QtInstanceLock(DefaultPath()) {}
+QtInstanceLock::QtInstanceLock() : QtInstanceLock(DefaultPaths()) {}
 
-QtInstanceLock::QtInstanceLock(const QString& lockPath) : path_(lockPath) {}
+QtInstanceLock::QtInstanceLock(QStringList lockPaths) : paths_(std::move(lockPaths)) {}
 
 QtInstanceLock::~QtInstanceLock() = default; // QLockFile unlocks on destruction
 
 InstanceLock::Result QtInstanceLock::TryAcquire() {
-    lock_ = std::make_unique<QLockFile>(path_);
-    if (lock_->tryLock(0))
-        return Result::Acquired;
-    if (lock_->error() == QLockFile::LockFailedError)
-        return Result::HeldByAnother;
     lock_.reset();
-    return Result::Unavailable;
+    std::unique_ptr<QLockFile> held;
+    for (const QString& path : paths_) {
+        const QFileInfo info(path);
+        // Only a regular file can be a copy's lock: a folder, a pipe or a link
+        // in its place is nobody's, and is left alone.
+        if (IsForeign(info))
+            continue;
+        if (held && !info.exists())
+            continue; // nothing there: nobody holds it
+        auto lock = std::make_unique<QLockFile>(path);
+        if (lock->tryLock(0)) {
+            if (!held)
+                held = std::move(lock); // ours from now on
+            continue;                   // a stale lock of a place further down, cleared
+        }
+        if (lock->error() != QLockFile::LockFailedError)
+            continue; // this place cannot be used
+        qint64 pid = 0;
+        QString host, app;
+        if (lock->getLockInfo(&pid, &host, &app) && pid > 0)
+            return Result::HeldByAnother; // a live copy holds it
+    }
+    if (!held)
+        return Result::Unavailable;
+    lock_ = std::move(held);
+    return Result::Acquired;
 }
 
 } // namespace dicemere

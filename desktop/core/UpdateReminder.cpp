@@ -39,9 +39,12 @@ void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes, con
         store.Write(section, name, ReminderDateText(today));
         return;
     case ReminderAction::Ask: {
+        // Today's date is stored before the question is asked: a question whose
+        // answer could not be kept would come again at every start.
+        if (!store.Write(section, name, ReminderDateText(today)))
+            return;
         const MsgAnswer answer = boxes.Show(nullptr, MsgIcon::Information, MsgButtons::YesNo,
                                             QString::fromLatin1(kReminderQuestion));
-        store.Write(section, name, ReminderDateText(today));
         if (answer == MsgAnswer::Yes)
             help.OpenDownloadPage();
         return;

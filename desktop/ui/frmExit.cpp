@@ -92,6 +92,11 @@ frmExit::frmExit(const Services& services, QWidget* parent)
         PlaceholderEdit::Kind kind;
         int left, top;
     };
+    // As long as real forms allow: a name of 100 characters, an address of 254
+    // (the most an e-mail address can have). The referral address stays well
+    // within what every desktop hands to a browser.
+    constexpr int kMaxName = 100;
+    constexpr int kMaxAddress = 254;
     static constexpr std::array<BoxSpec, 4> kBoxes{{
         {&frmExit::txtName_, "txtName", placeholders::kName, PlaceholderEdit::Kind::Text, 85, 360},
         {&frmExit::txtEmail_, "txtEmail", placeholders::kEmail, PlaceholderEdit::Kind::Address,
@@ -105,6 +110,7 @@ frmExit::frmExit(const Services& services, QWidget* parent)
         auto* box = new PlaceholderEdit(QString::fromLatin1(spec.name),
                                         QString::fromLatin1(spec.placeholder), spec.kind, Frame2_);
         box->setFont(ProgramFont());
+        box->setMaxLength(spec.kind == PlaceholderEdit::Kind::Address ? kMaxAddress : kMaxName);
         PlaceTwips(box, spec.left, spec.top, 3375, 285);
         this->*spec.box = box;
     }

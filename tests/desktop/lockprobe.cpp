@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Takes the single-instance lock at the given path and says what happened:
+// Takes the single-instance lock at the given path (or the program's own
+// places) and says what happened:
 // "owner", "busy" or "unavailable". An owner keeps the lock until killed or
 // until its standard input closes.
 #include "SystemServices.h"
@@ -9,9 +10,10 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    if (argc < 2)
-        return 2;
-    dicemere::QtInstanceLock lock(QString::fromLocal8Bit(argv[1]));
+    // Without a path, the program's own places.
+    dicemere::QtInstanceLock lock = argc < 2
+                                        ? dicemere::QtInstanceLock()
+                                        : dicemere::QtInstanceLock(QString::fromLocal8Bit(argv[1]));
     switch (lock.TryAcquire()) {
     case dicemere::InstanceLock::Result::Acquired:
         std::puts("owner");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The exit screen and the refer-a-friend form.
 #include "../support/Doubles.h"
+#include "DesktopServices.h"
 #include "TellAFriend.h"
 #include "frmExit.h"
 
@@ -349,6 +350,36 @@ private Q_SLOTS:
             QCOMPARE(edit->text(), QStringLiteral("Ann Lee"));
         }
         QVERIFY(rig.boxes.shown.isEmpty());
+    }
+
+    // Names and addresses are the user's: the boxes take what real forms take,
+    // the address stays short enough for any desktop, and a launch that fails
+    // writes none of it to a log (Qt's own warning would quote the address).
+    void personalDataStaysOutOfLogs() {
+        Rig rig;
+        rig.screen.show();
+        const QString longName(500, QChar(0xE9)); // é
+        for (const char* name : {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"}) {
+            QLineEdit* edit = rig.box(name);
+            edit->setFocus();
+            edit->clear();
+            QTest::keyClicks(edit, QString(300, QLatin1Char('a')));
+            QCOMPARE(edit->text().size(), QByteArray(name).contains("Email") ? 254 : 100);
+        }
+        const Referral longest{QString(100, QChar(0xE9)), QString(254, QChar(0xE9)),
+                               QStringLiteral("Your Message\r\n"), longName.left(100),
+                               QString(254, QChar(0xE9))};
+        QVERIFY(modTellAFriend::ReferralAddress(longest).size() < 8192);
+
+        static QStringList logged;
+        logged.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { logged << text; });
+        QtUrlOpener().Open(QStringLiteral("https://www.example.com/refer-a-friend.php?taf1=") +
+                           QStringLiteral("Ann%20Secret&taf2=ann.secret%40example.com"));
+        qWarning("after the launch");
+        qInstallMessageHandler(previous);
+        QCOMPARE(logged, QStringList{"after the launch"}); // the handler was back in place
     }
 };
 

@@ -44,6 +44,11 @@ private Q_SLOTS:
         QTest::newRow("twice: the last one counts")
             << QByteArray("[Settings]\nDuration=1\n[Settings]\nDuration=2\n")
             << QByteArray("[Settings]\nDuration=1\n[Settings]\nDuration=2026-12-08\n");
+        // An editor may save the file with a UTF-8 byte-order mark; the header
+        // after it is still the header, and the mark stays.
+        QTest::newRow("byte-order mark")
+            << QByteArray("\xEF\xBB\xBF[Settings]\nDuration=2001-01-01\n")
+            << QByteArray("\xEF\xBB\xBF[Settings]\nDuration=2026-12-08\n");
     }
     void changesOnlyItsLine() {
         QFETCH(QByteArray, before);

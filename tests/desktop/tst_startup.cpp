@@ -233,6 +233,19 @@ private Q_SLOTS:
         QCOMPARE(storedWhenOpened, QStringLiteral("2026-12-08"));
     }
 
+    // The answer could not be kept: no question, however often it starts.
+    void storeThatRefusesWritesIsNeverAsked() {
+        ReminderRig rig;
+        rig.store_(QStringLiteral("2026-10-01"));
+        rig.store.readOnly = true;
+        rig.boxes.answer = MsgAnswer::Yes;
+        rig.run();
+        rig.run();
+        QVERIFY(rig.boxes.shown.isEmpty());
+        QVERIFY(rig.opener.opened.isEmpty());
+        QCOMPARE(rig.stored(), QStringLiteral("2026-10-01"));
+    }
+
     void questionsComeFifteenDaysApart() {
         ReminderRig rig;
         rig.store_(QStringLiteral("2026-11-01"));

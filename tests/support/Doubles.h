@@ -62,10 +62,13 @@ public:
     }
     bool Write(const QString& section, const QString& name, const QString& text) override {
         ++writes;
+        if (readOnly)
+            return false;
         values[section + QLatin1Char('/') + name] = text;
         return true;
     }
     QMap<QString, QString> values;
+    bool readOnly = false; // every write refused
     int reads = 0;
     int writes = 0;
 };
