@@ -169,7 +169,8 @@ InstanceLock::Result QtInstanceLock::TryAcquire() {
         if (lock->error() != QLockFile::LockFailedError)
             continue; // this place cannot be used
         qint64 pid = 0;
-        QString host, app;
+        QString host;
+        QString app;
         if (lock->getLockInfo(&pid, &host, &app) && pid > 0)
             return Result::HeldByAnother; // a live copy holds it
     }

@@ -23,7 +23,7 @@ class QtSettingsStore final : public SettingsStore {
 public:
     // This program's file holds a few dozen bytes; a file many thousand times
     // larger is not ours to rewrite, and reading it would only slow start-up.
-    static constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
+    static constexpr qint64 kMaxSettingsBytes = qint64(1024) * 1024;
 
     QtSettingsStore();
     // A store kept in the given INI file (used by tests and tools).
