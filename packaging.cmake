@@ -11,17 +11,17 @@ install(FILES ${res}/${DICEMERE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL
 install(FILES ${res}/${DICEMERE_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# The bitmap icons are rendered from the SVG at build time.
+# The bitmap icons are drawn at build time by the code that draws the program icon.
 add_executable(rendericon tools/rendericon.cpp)
-target_link_libraries(rendericon PRIVATE Qt6::Gui Qt6::Svg dicemere_warnings)
+target_link_libraries(rendericon PRIVATE dicemere_ui dicemere_warnings)
 set(icon_pngs)
 foreach(size 48 64 128 256)
   set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}/${DICEMERE_APP_ID}.png)
   add_custom_command(OUTPUT ${png}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-            $<TARGET_FILE:rendericon> ${res}/${DICEMERE_APP_ID}.svg ${size} ${png}
-    DEPENDS rendericon ${res}/${DICEMERE_APP_ID}.svg
+            $<TARGET_FILE:rendericon> ${size} ${png}
+    DEPENDS rendericon
     COMMENT "Rendering the ${size} px icon")
   list(APPEND icon_pngs ${png})
   install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

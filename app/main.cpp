@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     // Every way out goes through CloseAllAndEnd.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new ProgramStyle);
     QApplication::setWindowIcon(ProgramIcon());
     // One font for everything that names none of its own, the menus and
     // message boxes included: one font engine fewer to load at start-up.

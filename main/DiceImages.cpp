@@ -1,24 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "DiceImages.h"
 
+#include "Pictures.h"
+
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace dicemere {
 
-DiceImageList::DiceImageList() = default;
-DiceImageList::~DiceImageList() = default;
-
-QSvgRenderer* DiceImageList::Picture(int position) {
-    if (position < 1 || position > kCount)
-        return nullptr;
-    auto& slot = pictures_[static_cast<std::size_t>(position - 1)];
-    if (!slot)
-        slot = std::make_unique<QSvgRenderer>(QStringLiteral(":/dicemere/die%1.svg").arg(position));
-    return slot.get();
+void DieFacePicture::Paint(QPainter& painter, const QRectF& rect) const {
+    PaintDieFace(painter, rect, face_);
 }
 
-void DieImage::SetPicture(QSvgRenderer* picture, int face) {
+DiceImageList::DiceImageList() {
+    for (int position = 1; position <= kCount; ++position)
+        pictures_[static_cast<std::size_t>(position - 1)] = DieFacePicture(position);
+}
+
+const DieFacePicture* DiceImageList::Picture(int position) const {
+    if (position < 1 || position > kCount)
+        return nullptr;
+    return &pictures_[static_cast<std::size_t>(position - 1)];
+}
+
+void DieImage::SetPicture(const DieFacePicture* picture, int face) {
     picture_ = picture;
     face_ = face;
     update();
@@ -28,8 +32,7 @@ void DieImage::paintEvent(QPaintEvent*) {
     if (!picture_)
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    picture_->render(&painter, QRectF(rect()));
+    picture_->Paint(painter, QRectF(rect()));
 }
 
 } // namespace dicemere

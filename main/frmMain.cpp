@@ -335,9 +335,11 @@ void frmMain::BuildPromotionBand() {
         QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
                        "online. Get this software fully branded for your website. Click here for "
                        "more details."));
-    // As laid out, the full-branding label lies in front.
+    // As laid out, the full-branding label lies in front. The label below is
+    // wholly covered (same place, opaque): it is hidden, so that it is neither
+    // drawn for nothing nor read out by a screen reader.
     lblFullBrand_->raise();
-    lblCobrand_->setFocusPolicy(Qt::NoFocus);
+    lblCobrand_->hide();
     connect(lblCobrand_, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
     connect(lblFullBrand_, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
@@ -346,9 +348,9 @@ void frmMain::BringPromoToFront(PromoLabel label) {
     LinkLabel* top = label == PromoLabel::FullBrand ? lblFullBrand_ : lblCobrand_;
     LinkLabel* below = top == lblFullBrand_ ? lblCobrand_ : lblFullBrand_;
     top->raise();
-    // Only the label in front can be reached from the keyboard.
-    top->setFocusPolicy(Qt::TabFocus);
-    below->setFocusPolicy(Qt::NoFocus);
+    // Only the label in front can be seen, reached from the keyboard or read out.
+    top->show();
+    below->hide();
 }
 
 QWidget* frmMain::FrontPage() const { return pages_->currentWidget(); }

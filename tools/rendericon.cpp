@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: MIT
-// Renders the program icon's SVG to a square PNG: rendericon <svg> <size> <png>
+// Renders the program icon to a square PNG: rendericon <size> <png>
+#include "Pictures.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 4)
+    if (argc != 3)
         return 2;
-    const int size = QString::fromLocal8Bit(argv[2]).toInt();
-    QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
-    if (!renderer.isValid() || size <= 0)
+    const int size = QString::fromLocal8Bit(argv[1]).toInt();
+    if (size <= 0)
         return 1;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
+    dicemere::PaintProgramIcon(painter, QRectF(0, 0, size, size));
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
+    return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
 }

@@ -160,19 +160,17 @@ InstanceLock::Result QtInstanceLock::TryAcquire() {
             continue;
         if (held && !info.exists())
             continue; // nothing there: nobody holds it
+        if (!held)
+            QDir().mkpath(info.absolutePath()); // a user's cache folder may not be there yet
         auto lock = std::make_unique<QLockFile>(path);
         if (lock->tryLock(0)) {
             if (!held)
                 held = std::move(lock); // ours from now on
             continue;                   // a stale lock of a place further down, cleared
         }
-        if (lock->error() != QLockFile::LockFailedError)
-            continue; // this place cannot be used
-        qint64 pid = 0;
-        QString host;
-        QString app;
-        if (lock->getLockInfo(&pid, &host, &app) && pid > 0)
-            return Result::HeldByAnother; // a live copy holds it
+        if (lock->error() == QLockFile::LockFailedError)
+            return Result::HeldByAnother; // a live copy holds it (or is writing it now)
+        // Any other error: this place cannot be used.
     }
     if (!held)
         return Result::Unavailable;

@@ -4,31 +4,54 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <QStyle>
+#include <algorithm>
 
 namespace dicemere {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
     setCursor(Qt::PointingHandCursor);
-    setTextFormat(Qt::PlainText);
-    // The whole label is the link; without this a focusable label builds a
-    // text document of its own. (This also resets the focus policy.)
-    setTextInteractionFlags(Qt::NoTextInteraction);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(text);
+}
+
+void LinkLabel::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+void LinkLabel::setWordWrap(bool on) {
+    wordWrap_ = on;
+    updateGeometry();
+    update();
+}
+
+int LinkLabel::TextFlags() const {
+    return int(QStyle::visualAlignment(layoutDirection(), alignment_)) |
+           (wordWrap_ ? Qt::TextWordWrap : 0);
+}
+
+QSize LinkLabel::sizeHint() const {
+    return fontMetrics()
+        .boundingRect(QRect(0, 0, wordWrap_ ? width() : 0, 0), TextFlags(), text_)
+        .size();
+}
+
+int LinkLabel::heightForWidth(int width) const {
+    return fontMetrics().boundingRect(QRect(0, 0, width, 0), TextFlags(), text_).height();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         pressed_ = true;
-    QLabel::mousePressEvent(event);
+    QWidget::mousePressEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
-    QLabel::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
     if (click)
         Q_EMIT clicked();
 }
@@ -41,17 +64,25 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
         Q_EMIT clicked();
         return;
     default:
-        QLabel::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
     }
 }
 
-void LinkLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void LinkLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // Centred vertically on whole pixels, rounded up, as a label lays out its text.
+    QRect area = rect();
+    int flags = TextFlags();
+    if (alignment_ & Qt::AlignVCenter) {
+        const int textHeight = heightForWidth(width());
+        area.setTop(std::max(0, (height() - textHeight) / 2));
+        flags = (flags & ~Qt::AlignVCenter) | Qt::AlignTop;
+    }
+    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text_,
+                          QPalette::WindowText);
     if (!hasFocus())
         return;
-    QPainter painter(this);
-    QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
-    painter.setPen(pen);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

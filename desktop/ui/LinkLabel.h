@@ -1,16 +1,27 @@
 // SPDX-License-Identifier: MIT
-// A label that acts as a link: hand pointer, click, and Space or Enter when
-// it has the keyboard focus.
+// A line of text that acts as a link: hand pointer, click, and Space or Enter
+// when it has the keyboard focus. It draws its own text: a focusable QLabel
+// would build a whole text document for it.
 #pragma once
 
-#include <QLabel>
+#include <QWidget>
 
 namespace dicemere {
 
-class LinkLabel final : public QLabel {
+class LinkLabel final : public QWidget {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+    const QString& text() const { return text_; }
+    void setAlignment(Qt::Alignment alignment);
+    Qt::Alignment alignment() const { return alignment_; }
+    void setWordWrap(bool on);
+    bool wordWrap() const { return wordWrap_; }
+
+    QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return wordWrap_; }
+    int heightForWidth(int width) const override;
 
 Q_SIGNALS:
     void clicked();
@@ -22,6 +33,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int TextFlags() const;
+
+    QString text_;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter; // as a QLabel's
+    bool wordWrap_ = false;
     bool pressed_ = false;
 };
 

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "Look.h"
 
+#include "Pictures.h"
+
 #include <QFontDatabase>
 #include <QIconEngine>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QWidget>
 #include <memory>
 
@@ -49,7 +51,9 @@ void CentreOnScreen(QWidget* window) {
 QFont ProgramFont(qreal pointSize, bool bold, bool underline) {
     // Decided once: a missing first choice in a family list would send every
     // font request of the program through fontconfig's fallback search.
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+    // families() answers from the font database as it is; hasFamily() would
+    // run a substitution search for a font that is not there.
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"))
                                       ? QStringLiteral("Verdana")
                                       : QStringLiteral("DejaVu Sans");
     QFont font(family);
@@ -71,39 +75,54 @@ void Paint(QWidget* widget, const QColor& text, const QColor& background) {
 
 namespace {
 
-// Renders an SVG resource at the exact pixel size asked for, so the icon is
-// sharp at any scale without the SVG image plugin.
-class SvgIconEngine final : public QIconEngine {
+// The program icon at any size: drawn once per size and kept. It names the
+// sizes a desktop asks for, so the window system takes those without asking
+// for every size in between.
+class ProgramIconEngine final : public QIconEngine {
 public:
-    explicit SvgIconEngine(QString resource) : resource_(std::move(resource)) {}
-
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        if (!renderer_) // parsed on first use, once
-            renderer_ = std::make_shared<QSvgRenderer>(resource_);
-        renderer_->render(painter, rect);
+        PaintProgramIcon(*painter, QRectF(rect));
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap pixmap(size);
+        const QString key =
+            QStringLiteral("dicemere-icon-%1x%2").arg(size.width()).arg(size.height());
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        pixmap = QPixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        painter.end();
+        QPixmapCache::insert(key, pixmap);
         return pixmap;
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
-    QIconEngine* clone() const override { return new SvgIconEngine(*this); }
-    QString key() const override { return QStringLiteral("DicemereSvg"); }
-
-private:
-    QString resource_;
-    std::shared_ptr<QSvgRenderer> renderer_;
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("DicemereIcon"); }
 };
 
 } // namespace
 
 QIcon ProgramIcon() {
-    return QIcon(new SvgIconEngine(QStringLiteral(":/dicemere/com.example.Dicemere.svg")));
+    static const QIcon icon(new ProgramIconEngine);
+    return icon;
+}
+
+QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+    // The menu bar's overflow button takes its picture from a PNG file, which
+    // makes Qt load and ask every image plugin at start-up; the main window
+    // has a fixed size, and its menu bar never overflows.
+    if (standardIcon == SP_ToolBarHorizontalExtensionButton ||
+        standardIcon == SP_ToolBarVerticalExtensionButton)
+        return {};
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
 
 } // namespace dicemere
@@ -120,7 +139,7 @@ void IconPicture::paintEvent(QPaintEvent*) {
     // The 32 by 32 icon, centred in the picture box.
     QRect square(0, 0, 32, 32);
     square.moveCenter(rect().center());
-    ProgramIcon().paint(&painter, square);
+    PaintProgramIcon(painter, QRectF(square));
 }
 
 } // namespace dicemere

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QProxyStyle>
 #include <QRect>
 
 class QLabel;
@@ -53,8 +54,16 @@ inline const QColor kPaleYellow{255, 255, 192};
 // Sets the text colour (and, when given, the filled background) of a widget.
 void Paint(QWidget* widget, const QColor& text, const QColor& background = QColor());
 
-// The program icon, drawn from its vector picture at whatever size is asked.
+// The program icon, drawn at whatever size is asked; one icon for the
+// application and all its windows.
 QIcon ProgramIcon();
+
+// The platform's style, less what this program never shows.
+class ProgramStyle final : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+};
 
 } // namespace dicemere
 

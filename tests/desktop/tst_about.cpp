@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The About window, alone and opened modally from the main window.
 #include "../support/Doubles.h"
+#include "LinkLabel.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 
@@ -20,6 +21,8 @@ namespace {
 QStringList Texts(QWidget* w) {
     QStringList texts;
     for (QLabel* l : w->findChildren<QLabel*>())
+        texts << l->objectName() + QLatin1Char('=') + l->text();
+    for (LinkLabel* l : w->findChildren<LinkLabel*>())
         texts << l->objectName() + QLatin1Char('=') + l->text();
     for (QPushButton* b : w->findChildren<QPushButton*>())
         texts << b->objectName() + QLatin1Char('=') + b->text();
@@ -53,6 +56,8 @@ private Q_SLOTS:
         QVERIFY(!(about.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(about.windowFlags() & Qt::WindowMaximizeButtonHint));
         const auto text = [&](const char* name) {
+            if (auto* link = about.findChild<LinkLabel*>(QString::fromLatin1(name)))
+                return link->text();
             return about.findChild<QLabel*>(QString::fromLatin1(name))->text();
         };
         QCOMPARE(text("Label2"), QStringLiteral("Dicemere v1.0"));

@@ -91,10 +91,16 @@ private Q_SLOTS:
         }
     }
 
+    // A missing folder is made; one that cannot be made leaves the program
+    // unguarded rather than refused.
     void missingFolderDoesNotBlock() {
         QTemporaryDir dir;
-        QtInstanceLock lock(dir.filePath(QStringLiteral("no/such/folder/x.lock")));
-        QCOMPARE(lock.TryAcquire(), InstanceLock::Result::Unavailable);
+        QtInstanceLock made(dir.filePath(QStringLiteral("no/such/folder/x.lock")));
+        QCOMPARE(made.TryAcquire(), InstanceLock::Result::Acquired);
+        QFile plain(dir.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        QtInstanceLock impossible(dir.filePath(QStringLiteral("plain/folder/x.lock")));
+        QCOMPARE(impossible.TryAcquire(), InstanceLock::Result::Unavailable);
     }
 
     void defaultPathUsesTheAppId() {

@@ -2,6 +2,7 @@
 // The main window: pages, casting, menus and links, driven through its controls.
 #include "../support/MainWindowRig.h"
 #include "DiceImages.h"
+#include "LinkLabel.h"
 #include "Look.h"
 #include "frmMain.h"
 
@@ -9,9 +10,10 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
-#include <QSvgRenderer>
 #include <QTest>
 #include <QUrl>
 
@@ -209,14 +211,23 @@ private Q_SLOTS:
     }
 
     void imageListHoldsSixFaces() {
-        DiceImageList IMG_Dice;
+        const DiceImageList IMG_Dice;
+        QSet<QByteArray> drawn;
         for (int position = 1; position <= 6; ++position) {
             QCOMPARE(DiceImageList::Key(position), QStringLiteral("%1.jpg").arg(position));
-            QSvgRenderer* picture = IMG_Dice.Picture(position);
-            QVERIFY(picture && picture->isValid());
-            QCOMPARE(picture->defaultSize(), QSize(42, 42));
-            QCOMPARE(IMG_Dice.Picture(position), picture); // parsed once
+            const DieFacePicture* picture = IMG_Dice.Picture(position);
+            QVERIFY(picture);
+            QCOMPARE(picture->Face(), position);
+            // Each picture is a face of its own: six different drawings.
+            QImage image(42, 42, QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            picture->Paint(painter, QRectF(0, 0, 42, 42));
+            painter.end();
+            drawn.insert(
+                QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
         }
+        QCOMPARE(drawn.size(), 6);
         QVERIFY(!IMG_Dice.Picture(0));
         QVERIFY(!IMG_Dice.Picture(7));
     }
@@ -342,8 +353,10 @@ private Q_SLOTS:
         QCOMPARE(front(), rig.get(QStringLiteral("lblFullBrand")));
         rig.window.BringPromoToFront(frmMain::PromoLabel::Cobrand);
         QCOMPARE(front(), rig.get(QStringLiteral("lblCobrand")));
-        QCOMPARE(rig.get(QStringLiteral("lblFullBrand"))->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(rig.get<QLabel>(QStringLiteral("lblCobrand"))->text(),
+        // The covered label is hidden: it cannot be reached or read out.
+        QVERIFY(!rig.get(QStringLiteral("lblFullBrand"))->isVisibleTo(&rig.window));
+        QVERIFY(rig.get(QStringLiteral("lblCobrand"))->isVisibleTo(&rig.window));
+        QCOMPARE(rig.get<LinkLabel>(QStringLiteral("lblCobrand"))->text(),
                  QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
                                 "traffic to your site. Put your site's name &  link here. See "
                                 "\"Help\" for details. Click Here for more info on co-branding."));

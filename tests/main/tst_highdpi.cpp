@@ -2,6 +2,8 @@
 // Crisp pictures and uncut texts at every scale (run at 100 %, 125 % and 200 %).
 #include "../support/MainWindowRig.h"
 #include "DiceImages.h"
+#include "LinkLabel.h"
+#include "Pictures.h"
 #include "frmAbout.h"
 #include "frmExit.h"
 #include "frmMain.h"
@@ -12,7 +14,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTest>
 
 using namespace dicemere;
@@ -20,26 +21,34 @@ using namespace dicemere::test;
 
 namespace {
 
+// A label's text fits it: wrapped, in its height; on one line, in its width.
+void CheckText(QWidget* label, bool wrapped) {
+    const QString who = label->objectName();
+    if (wrapped)
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                 qPrintable(who + QStringLiteral(": %1 > %2")
+                                      .arg(label->heightForWidth(label->width()))
+                                      .arg(label->height())));
+    else
+        QVERIFY2(
+            label->sizeHint().width() <= label->width(),
+            qPrintable(
+                who +
+                QStringLiteral(": %1 > %2").arg(label->sizeHint().width()).arg(label->width())));
+    // And the label lies inside its parent.
+    QVERIFY2(label->geometry().right() < label->parentWidget()->width(), qPrintable(who));
+}
+
 // Nothing visible in the window is cut off.
 void CheckNothingCut(QWidget* window) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window))
             continue;
         const QString who = w->objectName();
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
-            if (label->wordWrap())
-                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                         qPrintable(who + QStringLiteral(": %1 > %2")
-                                              .arg(label->heightForWidth(label->width()))
-                                              .arg(label->height())));
-            else
-                QVERIFY2(label->sizeHint().width() <= label->width(),
-                         qPrintable(who + QStringLiteral(": %1 > %2")
-                                              .arg(label->sizeHint().width())
-                                              .arg(label->width())));
-            // And the label lies inside its parent.
-            QVERIFY2(label->geometry().right() < label->parentWidget()->width(), qPrintable(who));
-        }
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty())
+            CheckText(label, label->wordWrap());
+        if (auto* link = qobject_cast<LinkLabel*>(w))
+            CheckText(link, link->wordWrap());
         if (auto* button = qobject_cast<QAbstractButton*>(w))
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
                      qPrintable(who));
@@ -113,13 +122,11 @@ private Q_SLOTS:
         const QImage shot = grabbed.toImage().copy(inWindow);
         QCOMPARE(shot.size(), QSize(66, 66));
 
-        QSvgRenderer svg(QStringLiteral(":/dicemere/die4.svg"));
-        const auto render = [&svg](int px) {
+        const auto render = [](int px) {
             QImage image(px, px, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::white);
             QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            svg.render(&p);
+            PaintDieFace(p, QRectF(0, 0, px, px), 4);
             return image;
         };
         const QImage sharp = render(66);
