@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmMain.h"
 
+#include "Accessibility.h"
 #include "AppInfo.h"
 #include "EnochianNumerology.h"
 #include "LinkLabel.h"
@@ -103,7 +104,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     PlaceTwips(Label14_, 1777, 0, 5310, 435);
     connect(Label14_, &LinkLabel::clicked, this, &frmMain::Label14_Click);
 
-    pages_ = new QStackedWidget(client);
+    pages_ = new PageStack(client);
     pages_->setObjectName(QStringLiteral("pages"));
     PlaceTwips(pages_, 0, 480, 8865, 4300);
     BuildFrontPage();
@@ -111,6 +112,9 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     // nobody sees them before, and start-up stays light.
     BuildPromotionBand();
     BuildMenus();
+    // What a screen reader is told after a press: the die and where it fell,
+    // the button's new caption.
+    announcer_ = new Announcer(client);
 
     setTabOrder(Label14_, cboNoOfDice_);
     setTabOrder(cboNoOfDice_, cmdProceed_);
@@ -206,6 +210,7 @@ void frmMain::BuildFrontPage() {
         palette.setColor(role, colours::kGreen);
     cboNoOfDice_->setPalette(palette);
     PlaceTwips(cboNoOfDice_, 5325, 2520, 1095, 315);
+    connect(cboNoOfDice_, &QComboBox::currentIndexChanged, this, &frmMain::cboNoOfDice_Click);
 
     cmdProceed_ =
         new QPushButton(QStringLiteral("&Concentrate on your Problem And Cast the Dice"), fraMain_);
@@ -356,6 +361,12 @@ void frmMain::BringPromoToFront(PromoLabel label) {
 QWidget* frmMain::FrontPage() const { return pages_->currentWidget(); }
 
 void frmMain::BringToFront(QWidget* page) {
+    // The focus leaves the old page first: hiding the page that holds it would
+    // pass it on to the next control in the window (the promotion label) on
+    // its way to the new page, and a screen reader would follow it there.
+    if (QWidget* focus = focusWidget();
+        focus && pages_->currentWidget() && pages_->currentWidget()->isAncestorOf(focus))
+        focus->clearFocus();
     // A covered page is hidden by the stack, so it takes no keyboard or mouse input.
     pages_->setCurrentWidget(page);
     if (page == fraMain_)
@@ -412,9 +423,12 @@ void frmMain::cmdThrowDice_Click() {
     case DiceCast::Press::Kind::DieThrown:
         PresentDie(press.slot, press.landedAs, press.face);
         cmdThrowDice_->setText(ThrowCaption(press.slot + 1, cast_.NoOfDice()));
+        announcer_->Announce(imgDice_[static_cast<std::size_t>(press.slot)]->accessibleName() +
+                             QStringLiteral(". ") + VisibleText(cmdThrowDice_->text()));
         break;
     case DiceCast::Press::Kind::ResultInvitation:
         cmdThrowDice_->setText(QString::fromLatin1(kResultInvitation));
+        announcer_->Announce(VisibleText(cmdThrowDice_->text()));
         break;
     case DiceCast::Press::Kind::ShowResult:
         ShowResult();
@@ -443,6 +457,10 @@ void frmMain::ShowEnochianReading() {
     }
     lblResult_[0]->setToolTip(QString::fromStdString(r.explanation));
     lblResult_[0]->setAccessibleDescription(QString::fromStdString(r.explanation));
+    // The focus lands on Back when the page appears: a screen reader reads
+    // the whole reading after the button's name, and again each time the
+    // focus comes back to it.
+    cmdBack_->setAccessibleDescription(ReadingText());
 }
 
 QString frmMain::ReadingText() const {
@@ -458,6 +476,13 @@ QString frmMain::ReadingText() const {
 }
 
 void frmMain::mnuCopyReading_Click() const { QGuiApplication::clipboard()->setText(ReadingText()); }
+
+void frmMain::cboNoOfDice_Click() {
+    // The list names its purpose; the number chosen is told as well.
+    cboNoOfDice_->setAccessibleDescription(cboNoOfDice_->currentText());
+    if (cboNoOfDice_->hasFocus())
+        announcer_->Announce(cboNoOfDice_->currentText());
+}
 
 void frmMain::cmdBack_Click() {
     cboNoOfDice_->setCurrentIndex(2);

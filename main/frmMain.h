@@ -15,11 +15,12 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QStackedWidget;
 
 namespace dicemere {
 
+class Announcer;
 class LinkLabel;
+class PageStack;
 
 // A page of the main window; it can carry a caption along its top edge.
 class PageFrame final : public QFrame {
@@ -88,6 +89,7 @@ private:
     void cmdProceed_Click();
     void cmdThrowDice_Click();
     void cmdBack_Click();
+    void cboNoOfDice_Click();
     void mnuCalculate_Click();
     void mnuExit_Click();
     void mnuOnline_Click();
@@ -106,7 +108,8 @@ private:
     DiceImageList IMG_Dice_;
     bool centred_ = false;
 
-    QStackedWidget* pages_ = nullptr;
+    PageStack* pages_ = nullptr;
+    Announcer* announcer_ = nullptr;
     PageFrame* fraMain_ = nullptr;
     PageFrame* fraIntermediate_ = nullptr;
     PageFrame* fraResult_ = nullptr;

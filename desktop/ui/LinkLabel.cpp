@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "LinkLabel.h"
 
+#include "Accessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +12,7 @@
 namespace dicemere {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+    InstallAccessibleRoles();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(text);

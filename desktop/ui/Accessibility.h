@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+// What a screen reader is told beyond Qt's own accessibility: links that are
+// links, a page stack that is no "layered pane", and spoken announcements.
+#pragma once
+
+#include <QStackedWidget>
+#include <QWidget>
+
+namespace dicemere {
+
+// Gives the program's own widgets their accessible roles. Called by those
+// widgets; installs the factory once.
+void InstallAccessibleRoles();
+
+// Tells a screen reader a short text, as a notification: an empty widget that
+// takes no room and no input, shown anew with each text. Sighted users see
+// nothing of it; what it says is also on the screen in some form.
+class Announcer final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget* parent);
+    void Announce(const QString& text);
+    const QString& Text() const { return text_; }
+
+Q_SIGNALS:
+    // Shown anew with this text.
+    void announced(const QString& text);
+
+private:
+    QString text_;
+};
+
+// The main window's stack of pages: a plain container to a screen reader.
+class PageStack final : public QStackedWidget {
+    Q_OBJECT
+public:
+    explicit PageStack(QWidget* parent = nullptr);
+};
+
+} // namespace dicemere
