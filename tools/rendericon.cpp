@@ -1,22 +1,81 @@
 // SPDX-License-Identifier: MIT
-// Renders the program icon to a square PNG: rendericon <size> <png>
+// Draws the program icon at build time, with the code the program draws it with:
+//   rendericon <size> <png>             one square PNG
+//   rendericon --ico <ico> <size>...    a Windows icon holding every size (PNG entries)
 #include "Pictures.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QtEndian>
 
-int main(int argc, char* argv[]) {
-    QGuiApplication app(argc, argv);
-    if (argc != 3)
-        return 2;
-    const int size = QString::fromLocal8Bit(argv[1]).toInt();
-    if (size <= 0)
-        return 1;
+namespace {
+
+QImage Icon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     dicemere::PaintProgramIcon(painter, QRectF(0, 0, size, size));
-    painter.end();
-    return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+    return image;
+}
+
+void Put16(QByteArray& out, quint16 v) {
+    const quint16 le = qToLittleEndian(v);
+    out.append(reinterpret_cast<const char*>(&le), 2);
+}
+void Put32(QByteArray& out, quint32 v) {
+    const quint32 le = qToLittleEndian(v);
+    out.append(reinterpret_cast<const char*>(&le), 4);
+}
+
+// ICONDIR, one ICONDIRENTRY per size, then each image as a PNG.
+bool WriteIco(const QString& path, const QList<int>& sizes) {
+    QList<QByteArray> pngs;
+    for (int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (size <= 0 || size > 256 || !Icon(size).save(&buffer, "PNG"))
+            return false;
+        pngs << png;
+    }
+    QByteArray out;
+    Put16(out, 0);
+    Put16(out, 1); // an icon
+    Put16(out, static_cast<quint16>(sizes.size()));
+    quint32 offset = 6 + 16 * static_cast<quint32>(sizes.size());
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        const char side = static_cast<char>(sizes[i] == 256 ? 0 : sizes[i]); // 0 means 256
+        out.append(side).append(side).append('\0').append('\0');
+        Put16(out, 1);  // planes
+        Put16(out, 32); // bits per pixel
+        Put32(out, static_cast<quint32>(pngs[i].size()));
+        Put32(out, offset);
+        offset += static_cast<quint32>(pngs[i].size());
+    }
+    for (const QByteArray& png : pngs)
+        out += png;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() >= 3 && args[0] == QLatin1String("--ico")) {
+        QList<int> sizes;
+        for (const QString& s : args.mid(2))
+            sizes << s.toInt();
+        return WriteIco(args[1], sizes) ? 0 : 1;
+    }
+    if (args.size() != 2)
+        return 2;
+    const int size = args[0].toInt();
+    if (size <= 0)
+        return 1;
+    return Icon(size).save(args[1], "PNG") ? 0 : 1;
 }

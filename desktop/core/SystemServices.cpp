@@ -133,9 +133,15 @@ QStringList QtInstanceLock::DefaultPaths() {
         if (!folder.isEmpty() && !paths.contains(QDir(folder).filePath(file)))
             paths << QDir(folder).filePath(file);
     };
+#ifdef Q_OS_WIN
+    // Windows has no runtime folder (Qt would give the home folder): the
+    // user's local application data, which no roaming profile copies.
+    add(QStandardPaths::GenericConfigLocation, name);
+#else
     add(QStandardPaths::RuntimeLocation, name);
     add(QStandardPaths::GenericCacheLocation, name);
     add(QStandardPaths::GenericConfigLocation, name);
+#endif
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("USERNAME");

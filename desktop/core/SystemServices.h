@@ -49,7 +49,8 @@ public:
 
 // The one-copy lock: a QLockFile held for the life of the object. It is taken
 // in the first of its places that works (the runtime folder, then the user's
-// cache and config folders, then the temporary folder), and every later place
+// cache and config folders, then the temporary folder; on Windows the user's
+// local application data, then the temporary folder), and every later place
 // is looked at too, so that a copy that had to fall back is still found.
 class QtInstanceLock final : public InstanceLock {
 public:
