@@ -86,7 +86,7 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     PlaceTwips(Frame2_, 120, 3240, 7065, 1455);
 
     struct BoxSpec {
-        PlaceholderEdit* frmExit::*box;
+        PlaceholderEdit** box;
         const char* name;
         const char* placeholder;
         PlaceholderEdit::Kind kind;
@@ -97,22 +97,21 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     // within what every desktop hands to a browser.
     constexpr int kMaxName = 100;
     constexpr int kMaxAddress = 254;
-    static constexpr std::array<BoxSpec, 4> kBoxes{{
-        {&frmExit::txtName_, "txtName", placeholders::kName, PlaceholderEdit::Kind::Text, 85, 360},
-        {&frmExit::txtEmail_, "txtEmail", placeholders::kEmail, PlaceholderEdit::Kind::Address,
-         3600, 360},
-        {&frmExit::txtFriendName_, "txtFriendName", placeholders::kFriendName,
-         PlaceholderEdit::Kind::Text, 85, 720},
-        {&frmExit::txtFriendEmail_, "txtFriendEmail", placeholders::kFriendEmail,
+    const std::array<BoxSpec, 4> boxes{{
+        {&txtName_, "txtName", placeholders::kName, PlaceholderEdit::Kind::Text, 85, 360},
+        {&txtEmail_, "txtEmail", placeholders::kEmail, PlaceholderEdit::Kind::Address, 3600, 360},
+        {&txtFriendName_, "txtFriendName", placeholders::kFriendName, PlaceholderEdit::Kind::Text,
+         85, 720},
+        {&txtFriendEmail_, "txtFriendEmail", placeholders::kFriendEmail,
          PlaceholderEdit::Kind::Address, 3600, 720},
     }};
-    for (const BoxSpec& spec : kBoxes) {
+    for (const BoxSpec& spec : boxes) {
         auto* box = new PlaceholderEdit(QString::fromLatin1(spec.name),
                                         QString::fromLatin1(spec.placeholder), spec.kind, Frame2_);
         box->setFont(ProgramFont());
         box->setMaxLength(spec.kind == PlaceholderEdit::Kind::Address ? kMaxAddress : kMaxName);
         PlaceTwips(box, spec.left, spec.top, 3375, 285);
-        this->*spec.box = box;
+        *spec.box = box;
     }
     connect(txtEmail_, &PlaceholderEdit::spaceRefused, this, &frmExit::txtEmail_SpaceRefused);
     connect(txtFriendEmail_, &PlaceholderEdit::spaceRefused, this,

@@ -223,21 +223,23 @@ private Q_SLOTS:
         const Referral good{QStringLiteral("Ann"), QStringLiteral("a@b.c"), QStringLiteral("Hi"),
                             QStringLiteral("Bo"), QStringLiteral("c@d.e")};
         struct Case {
-            QString Referral::*field;
+            QString* (*field)(Referral&);
             const char* placeholder;
             const char* message;
         };
         const Case cases[] = {
-            {&Referral::name, "Your Name", "Please Enter Your Name"},
-            {&Referral::email, "Your Email Address", "Please Enter Your Email"},
-            {&Referral::message, "Your Message", "Please Enter Your Message"},
-            {&Referral::friendName, "Friend's Name", "Please Enter Your Friend's Name"},
-            {&Referral::friendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
+            {[](Referral& r) { return &r.name; }, "Your Name", "Please Enter Your Name"},
+            {[](Referral& r) { return &r.email; }, "Your Email Address", "Please Enter Your Email"},
+            {[](Referral& r) { return &r.message; }, "Your Message", "Please Enter Your Message"},
+            {[](Referral& r) { return &r.friendName; }, "Friend's Name",
+             "Please Enter Your Friend's Name"},
+            {[](Referral& r) { return &r.friendEmail; }, "Friend's Email Address",
+             "Please Enter Your Friend's Email"},
         };
         for (const Case& c : cases) {
             for (const QString& value : {QString(), QString::fromLatin1(c.placeholder)}) {
                 Referral r = good;
-                r.*(c.field) = value;
+                *c.field(r) = value;
                 FakeMessageBoxes boxes;
                 FakeUrlOpener opener;
                 modTellAFriend::SendTellAFriend(r, boxes, modHelp(opener));

@@ -228,7 +228,7 @@ private Q_SLOTS:
             QVERIFY(f.resize(qint64(1) << 30));
         }
         QVERIFY(home.start());
-        struct stat after {};
+        struct stat after;
         QCOMPARE(lstat(ini.constData(), &after), 0);
         if (kind == QLatin1String("pipe"))
             QVERIFY(S_ISFIFO(after.st_mode));
