@@ -38,7 +38,8 @@ set(CPACK_PACKAGE_EXECUTABLES dicemere Dicemere)
 # Per user: into the user's own programs folder, without administrator rights; the
 # uninstaller is registered for this user (Apps & features).
 set(CPACK_NSIS_INSTALL_ROOT "$LOCALAPPDATA\\\\Programs")
-set(CPACK_NSIS_DEFINES "RequestExecutionLevel user")
+# A 64-bit installer for a 64-bit program (it also runs where no 32-bit code can).
+set(CPACK_NSIS_DEFINES "RequestExecutionLevel user\nTarget amd64-unicode")
 set(CPACK_NSIS_MUI_ICON ${DICEMERE_ICO})
 set(CPACK_NSIS_MUI_UNIICON ${DICEMERE_ICO})
 set(CPACK_NSIS_INSTALLED_ICON_NAME dicemere.exe)
@@ -47,4 +48,6 @@ set(CPACK_NSIS_PACKAGE_NAME Dicemere)
 set(CPACK_NSIS_URL_INFO_ABOUT https://dicemere.example.com)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN dicemere.exe)
+# CPack's NSIS template with the per-user install (cmake/NSIS.template.in).
+list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
 include(CPack)
