@@ -29,14 +29,14 @@ QLabel* MakeLabel(const QString& name, QWidget* parent, const QString& text, con
     return label;
 }
 
-QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec) {
-    QLabel* label = MakeLabel(QString::fromLatin1(spec.name), parent, QString::fromUtf8(spec.text),
-                              ProgramFont(spec.points, spec.bold), QColor::fromRgb(spec.colour));
-    if (spec.wrap) {
+QLabel* MakeLabel(QWidget* parent, const LabelRow& row) {
+    QLabel* label = MakeLabel(QString::fromLatin1(row.name), parent, QString::fromUtf8(row.text),
+                              ProgramFont(row.points, row.bold), QColor::fromRgb(row.colour));
+    if (row.wrap) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    PlaceTwips(label, spec.left, spec.top, spec.width, spec.height);
+    PlaceTwips(label, row.left, row.top, row.width, row.height);
     return label;
 }
 

@@ -26,7 +26,7 @@ QLabel* MakeLabel(const QString& name, QWidget* parent, const QString& text, con
                   const QColor& colour);
 
 // One plain label of a window's layout table.
-struct LabelSpec {
+struct LabelRow {
     const char* name;
     const char* text;
     int left, top, width, height; // twips
@@ -35,7 +35,7 @@ struct LabelSpec {
     QRgb colour;
     bool wrap; // word-wrapped from the top left corner
 };
-QLabel* MakeLabel(QWidget* parent, const LabelSpec& spec);
+QLabel* MakeLabel(QWidget* parent, const LabelRow& row);
 
 // Puts a top-level window in the middle of its screen's free area.
 void CentreOnScreen(QWidget* window);

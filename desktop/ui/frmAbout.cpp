@@ -28,7 +28,7 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     PlaceTwips(picIcon, 90, 120, 480, 480);
 
-    static constexpr std::array<LabelSpec, 3> kLabels{{
+    static constexpr std::array<LabelRow, 3> kLabels{{
         {"Label2", kWindowCaption, 750, 120, 3975, 270, 12, true, 0x000000, false},
         {"Label1",
          "Dicemere is a method of numerology divination that relates dice and numbers to help "
@@ -39,8 +39,8 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
          "this software fully branded for your website.",
          90, 1800, 5445, 615, 8.25, true, 0xffff00, true},
     }};
-    for (const LabelSpec& spec : kLabels)
-        MakeLabel(this, spec);
+    for (const LabelRow& row : kLabels)
+        MakeLabel(this, row);
 
     const QColor linkGreen(0, 255, 0);
     auto* lblHomePage = new LinkLabel(

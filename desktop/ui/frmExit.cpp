@@ -60,8 +60,8 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     label1->setFont(title);
     PlaceTwips(label1, 1080, 240, 4935, 435);
 
-    static constexpr LabelSpec kLabel2{"Label2", "",   120,  840,      6975,
-                                       1095,     9.75, true, 0x000000, true};
+    static constexpr LabelRow kLabel2{"Label2", "",   120,  840,      6975,
+                                      1095,     9.75, true, 0x000000, true};
     Label2_ = MakeLabel(this, kLabel2);
     Label2_->setText(ExitPromotion(1));
 
@@ -85,7 +85,7 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     Frame2_->setFont(ProgramFont(9.75, true));
     PlaceTwips(Frame2_, 120, 3240, 7065, 1455);
 
-    struct BoxSpec {
+    struct BoxRow {
         PlaceholderEdit** box;
         const char* name;
         const char* placeholder;
@@ -97,7 +97,7 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     // within what every desktop hands to a browser.
     constexpr int kMaxName = 100;
     constexpr int kMaxAddress = 254;
-    const std::array<BoxSpec, 4> boxes{{
+    const std::array<BoxRow, 4> boxes{{
         {&txtName_, "txtName", placeholders::kName, PlaceholderEdit::Kind::Text, 85, 360},
         {&txtEmail_, "txtEmail", placeholders::kEmail, PlaceholderEdit::Kind::Address, 3600, 360},
         {&txtFriendName_, "txtFriendName", placeholders::kFriendName, PlaceholderEdit::Kind::Text,
@@ -105,13 +105,13 @@ frmExit::frmExit(const Services& services, QWidget* parent)
         {&txtFriendEmail_, "txtFriendEmail", placeholders::kFriendEmail,
          PlaceholderEdit::Kind::Address, 3600, 720},
     }};
-    for (const BoxSpec& spec : boxes) {
-        auto* box = new PlaceholderEdit(QString::fromLatin1(spec.name),
-                                        QString::fromLatin1(spec.placeholder), spec.kind, Frame2_);
+    for (const BoxRow& row : boxes) {
+        auto* box = new PlaceholderEdit(QString::fromLatin1(row.name),
+                                        QString::fromLatin1(row.placeholder), row.kind, Frame2_);
         box->setFont(ProgramFont());
-        box->setMaxLength(spec.kind == PlaceholderEdit::Kind::Address ? kMaxAddress : kMaxName);
-        PlaceTwips(box, spec.left, spec.top, 3375, 285);
-        *spec.box = box;
+        box->setMaxLength(row.kind == PlaceholderEdit::Kind::Address ? kMaxAddress : kMaxName);
+        PlaceTwips(box, row.left, row.top, 3375, 285);
+        *row.box = box;
     }
     connect(txtEmail_, &PlaceholderEdit::spaceRefused, this, &frmExit::txtEmail_SpaceRefused);
     connect(txtFriendEmail_, &PlaceholderEdit::spaceRefused, this,
@@ -139,7 +139,7 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     frame6->setFont(ProgramFont(9.75, true));
     PlaceTwips(frame6, 7320, 120, 3735, 4575);
 
-    static constexpr LabelSpec kLabel3{
+    static constexpr LabelRow kLabel3{
         "Label3",
         "Enjoyed Dicemere? The makers of www.example.com publish a whole range of small, friendly "
         "programs for astrology, tarot, numerology and everyday divination, and every one of them "
