@@ -6,7 +6,6 @@
 #include "Platform.h"
 
 #include <QLockFile>
-#include <QSettings>
 #include <QString>
 #include <memory>
 
