@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The About window, alone and opened modally from the main window.
 #include "../support/Doubles.h"
+#include "../support/Patience.h"
 #include "LinkLabel.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -104,7 +105,7 @@ private Q_SLOTS:
         const modHelp help(opener);
         frmAbout about(help);
         about.show();
-        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QVERIFY(QTest::qWaitForWindowActive(&about, kHangGuardMs));
         QTest::keyClick(&about, Qt::Key(key));
         QVERIFY(!about.isVisible());
     }
@@ -114,7 +115,7 @@ private Q_SLOTS:
         FakeServices fakes;
         frmMain window(fakes.services);
         window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(QTest::qWaitForWindowActive(&window, kHangGuardMs));
         QStringList first, second;
         bool blocked = false;
         WhileModal([&](QWidget* modal) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Every window, as a keyboard or screen-reader user meets it.
 #include "../support/MainWindowRig.h"
+#include "../support/Patience.h"
 #include "DesktopServices.h"
 #include "SystemServices.h"
 #include "frmAbout.h"
@@ -103,7 +104,7 @@ private Q_SLOTS:
     void everyWindowIsNamedAndKeyed() {
         Rig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         CheckWindow(&rig.window); // front page
         ScriptCast(rig.random, {5, 6});
         rig.window.findChild<QComboBox*>()->setCurrentIndex(0);
@@ -149,7 +150,7 @@ private Q_SLOTS:
     void keyboardComplete() {
         Rig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         ScriptCast(rig.random, {5, 6});
         QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
@@ -159,7 +160,7 @@ private Q_SLOTS:
         QTest::keyClick(combo, Qt::Key_Up);
         QCOMPARE(combo->currentText(), QStringLiteral("2"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(rig.page(), QStringLiteral("fraIntermediate"));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraIntermediate"), kHangGuardMs);
         QCOMPARE(QApplication::focusWidget(), rig.button("cmdThrowDice"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(rig.window.Cast().ThrowCount(), 1);
@@ -169,35 +170,38 @@ private Q_SLOTS:
         QCOMPARE(rig.button("cmdThrowDice")->text(),
                  QStringLiteral("&Get My Enochian Numerology Result"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE(rig.page(), QStringLiteral("fraResult"));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraResult"), kHangGuardMs);
         QCOMPARE(rig.window.findChild<QLabel*>(QStringLiteral("lblResult(0)"))->text(),
                  QStringLiteral("5+6 = 11"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
-        QTRY_COMPARE(rig.page(), QStringLiteral("fraMain"));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraMain"), kHangGuardMs);
         QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
     }
 
     void menusFromTheKeyboard() {
         Rig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         const auto menu = [&](const char* name) {
             return rig.window.findChild<QMenu*>(QString::fromLatin1(name));
         };
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(menu("mnuFile")));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activePopupWidget(),
+                                  static_cast<QWidget*>(menu("mnuFile")), kHangGuardMs);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activePopupWidget(), kHangGuardMs);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(menu("mnuHelp")));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activePopupWidget(),
+                                  static_cast<QWidget*>(menu("mnuHelp")), kHangGuardMs);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_O); // &Online Help
-        QTRY_COMPARE(rig.opener.opened,
-                     QStringList{"https://dicemere.example.com/dicemere-help.html"});
-        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.opener.opened,
+                                  QStringList{"https://dicemere.example.com/dicemere-help.html"},
+                                  kHangGuardMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activePopupWidget(), kHangGuardMs);
         rig.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         QTest::keyClick(&rig.window, Qt::Key_D, Qt::AltModifier);
-        QTRY_COMPARE(rig.opener.opened.size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.opener.opened.size(), 2, kHangGuardMs);
         QCOMPARE(rig.opener.opened.last(), QStringLiteral("https://help.example.com/donate.html"));
         QVERIFY(!QApplication::activePopupWidget()); // Donate opens no list
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The exit screen and the refer-a-friend form.
 #include "../support/Doubles.h"
+#include "../support/Patience.h"
 #include "DesktopServices.h"
 #include "TellAFriend.h"
 #include "frmExit.h"
@@ -111,29 +112,30 @@ private Q_SLOTS:
         {
             Rig rig;
             rig.screen.show();
-            QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+            QVERIFY(QTest::qWaitForWindowActive(&rig.screen, kHangGuardMs));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
-            QTRY_COMPARE(rig.ends, 1); // an access key clicks after a short animation
+            QTRY_COMPARE_WITH_TIMEOUT(rig.ends, 1,
+                                      kHangGuardMs); // an access key clicks after a short animation
         }
     }
 
     void placeholdersClearAndReturn() {
         Rig rig;
         rig.screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.screen, kHangGuardMs));
         QLineEdit* name = rig.box("txtName");
         QLineEdit* email = rig.box("txtEmail");
         QCOMPARE(name->text(), QStringLiteral("Your Name"));
         name->setFocus();
         // The placeholder goes once the focus change has been reported.
         QCOMPARE(name->text(), QStringLiteral("Your Name"));
-        QTRY_COMPARE(name->text(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(name->text(), QString(), kHangGuardMs);
         email->setFocus(); // name left empty: its placeholder returns
         QCOMPARE(name->text(), QStringLiteral("Your Name"));
-        QTRY_COMPARE(email->text(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(email->text(), QString(), kHangGuardMs);
         name->setText(QStringLiteral("  Your Name "));
         name->setFocus(); // the trimmed text is the placeholder
-        QTRY_COMPARE(name->text(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(name->text(), QString(), kHangGuardMs);
         name->setText(QStringLiteral("   "));
         email->setFocus();
         QCOMPARE(name->text(), QStringLiteral("Your Name"));
@@ -142,7 +144,7 @@ private Q_SLOTS:
         email->setFocus();
         QCOMPARE(name->text(), QStringLiteral("Ann"));
         rig.box("txtFriendName")->setFocus();
-        QTRY_COMPARE(rig.box("txtFriendName")->text(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.box("txtFriendName")->text(), QString(), kHangGuardMs);
         rig.box("txtFriendEmail")->setFocus();
         QCOMPARE(rig.box("txtFriendName")->text(), QStringLiteral("Friend's Name"));
         QCOMPARE(email->text(), QStringLiteral("Your Email Address"));
@@ -154,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(message->focusPolicy(), Qt::NoFocus);
         QCOMPARE(message->toPlainText(), QStringLiteral("Your Message\n"));
         rig.screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.screen, kHangGuardMs));
         for (int i = 0; i < 20; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(QApplication::focusWidget() != message);
@@ -310,7 +312,7 @@ private Q_SLOTS:
         QFETCH(QString, box);
         Rig rig;
         rig.screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.screen, kHangGuardMs));
         QLineEdit* edit = rig.screen.findChild<QLineEdit*>(box);
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("a b"));
@@ -344,7 +346,7 @@ private Q_SLOTS:
     void spacesAcceptedElsewhere() {
         Rig rig;
         rig.screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.screen));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.screen, kHangGuardMs));
         for (const char* name : {"txtName", "txtFriendName"}) {
             QLineEdit* edit = rig.box(name);
             edit->setFocus();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window: pages, casting, menus and links, driven through its controls.
 #include "../support/MainWindowRig.h"
+#include "../support/Patience.h"
 #include "DiceImages.h"
 #include "LinkLabel.h"
 #include "Look.h"
@@ -366,7 +367,7 @@ private Q_SLOTS:
     void tabNeverReachesACoveredPage() {
         Rig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         const char* pages[] = {"fraMain", "fraIntermediate", "fraResult"};
         const char* buttons[] = {"cmdProceed", "cmdThrowDice", "cmdBack"};
         rig.random.push({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
@@ -404,7 +405,7 @@ private Q_SLOTS:
     void frontPageTabOrderFollowsTheLayout() {
         Rig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         rig.get(QStringLiteral("Label14"))->setFocus();
         QStringList order;
         for (int i = 0; i < 4; ++i) {

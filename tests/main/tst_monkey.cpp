@@ -2,6 +2,7 @@
 // Ten thousand seeded random actions on the main window, with the window's
 // invariants checked after every one.
 #include "../support/Doubles.h"
+#include "../support/Patience.h"
 #include "Look.h"
 #include "Random.h"
 #include "frmMain.h"
@@ -28,7 +29,7 @@ private Q_SLOTS:
                                 fakes.boxes, fakes.help, fakes.end};
         frmMain window(services);
         window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(QTest::qWaitForWindowActive(&window, kHangGuardMs));
         std::mt19937 monkey(20261208);
 
         // Where a person would click: the cast/throw button's spot (both

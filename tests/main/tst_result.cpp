@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The result page, reached by whole casts through the window.
 #include "../support/MainWindowRig.h"
+#include "../support/Patience.h"
 #include "EnochianNumerology.h"
 #include "Look.h"
 #include "frmMain.h"
@@ -205,7 +206,7 @@ private Q_SLOTS:
     void copyByKeyboard() {
         Rig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         rig.castAndShow({6, 6});
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);

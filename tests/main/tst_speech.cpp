@@ -3,6 +3,7 @@
 // throw, the reading, the number of dice, the exit screen's boxes, and nothing
 // of what a sighted user cannot see.
 #include "../support/MainWindowRig.h"
+#include "../support/Patience.h"
 #include "Accessibility.h"
 #include "LinkLabel.h"
 #include "frmExit.h"
@@ -62,7 +63,7 @@ private Q_SLOTS:
     void everyThrowIsTold() {
         MainWindowRig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         rig.random.push({0.1f, 0.6f, 0.55f, 0.95f, 0.8f, 0.2f, 0.4f, 0.7f});
         rig.cast(2);
         Listener heard(&rig.window);
@@ -84,7 +85,7 @@ private Q_SLOTS:
     void theReadingIsReadWhenThePageAppears() {
         MainWindowRig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         rig.get(QStringLiteral("cmdProceed"))->setFocus();
         ScriptCast(rig.random, {5, 6});
         rig.cast(2);
@@ -115,7 +116,7 @@ private Q_SLOTS:
     void theNumberOfDiceIsTold() {
         MainWindowRig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         auto* list = rig.get(QStringLiteral("cboNoOfDice"));
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
         QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("4"));
@@ -131,7 +132,7 @@ private Q_SLOTS:
     void rolesAndWhatIsHidden() {
         MainWindowRig rig;
         rig.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         for (const char* name : {"Label14", "lblFullBrand"}) {
             auto* link = rig.get<LinkLabel>(QString::fromLatin1(name));
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(link);
@@ -159,7 +160,7 @@ private Q_SLOTS:
         FakeServices fakes({0.3f});
         frmExit screen(fakes.services);
         screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QVERIFY(QTest::qWaitForWindowActive(&screen, kHangGuardMs));
         screen.findChild<QWidget*>(QStringLiteral("cmdClose"))->setFocus();
         Listener heard(&screen);
         for (int i = 0; i < 4; ++i) {
@@ -178,8 +179,9 @@ private Q_SLOTS:
                 QAccessible::queryAccessibleInterface(screen.findChild<QWidget*>(heard.focused[i]))
                     ->text(QAccessible::Name),
                 names[i]);
-        QTRY_COMPARE(screen.findChild<QLineEdit*>(QStringLiteral("txtFriendEmail"))->text(),
-                     QString());
+        QTRY_COMPARE_WITH_TIMEOUT(
+            screen.findChild<QLineEdit*>(QStringLiteral("txtFriendEmail"))->text(), QString(),
+            kHangGuardMs);
         // The form's heading is the name of the group the boxes are in.
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(
             screen.findChild<QWidget*>(QStringLiteral("txtName")));
