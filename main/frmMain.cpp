@@ -190,13 +190,13 @@ void frmMain::BuildFrontPage() {
                   QStringLiteral("Focus yourself on the problem on hand cast the dice."), bold,
                   colours::kGreen);
     lblLabel_[10]->move(Twips(1830), Twips(1560));
-    lblLabel_[10]->adjustSize();
+    FitToText(lblLabel_[10]);
 
     lblLabel_[0] =
         MakeLabel(QStringLiteral("lblLabel(0)"), fraMain_,
                   QStringLiteral("Choose number of dice to throw"), ProgramFont(), colours::kGreen);
     lblLabel_[0]->move(Twips(2445), Twips(2580));
-    lblLabel_[0]->adjustSize();
+    FitToText(lblLabel_[0]);
 
     cboNoOfDice_ = new QComboBox(fraMain_);
     cboNoOfDice_->setObjectName(QStringLiteral("cboNoOfDice"));
@@ -283,7 +283,7 @@ void frmMain::BuildResultPage() {
         QLabel* heading = MakeLabel(QStringLiteral("lblLabel(%1)").arg(l.heading), fraResult_,
                                     QString::fromLatin1(l.caption), headingFont, colours::kGreen);
         heading->move(Twips(l.headingLeft), Twips(l.headingTop));
-        heading->adjustSize();
+        FitToText(heading);
         lblLabel_[static_cast<std::size_t>(l.heading)] = heading;
 
         QLabel* value =
@@ -453,7 +453,7 @@ void frmMain::ShowEnochianReading() {
         QLabel* value = lblResult_[i];
         value->setText(QString::fromStdString(r.texts[i]));
         if (!value->wordWrap()) // one-line labels follow their text
-            value->adjustSize();
+            FitToText(value);
     }
     lblResult_[0]->setToolTip(QString::fromStdString(r.explanation));
     lblResult_[0]->setAccessibleDescription(QString::fromStdString(r.explanation));

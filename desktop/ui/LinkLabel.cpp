@@ -3,6 +3,7 @@
 
 #include "Accessibility.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,11 +21,13 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QWidget(parent), te
 
 void LinkLabel::setAlignment(Qt::Alignment alignment) {
     alignment_ = alignment;
+    measuredWidth_ = -1;
     update();
 }
 
 void LinkLabel::setWordWrap(bool on) {
     wordWrap_ = on;
+    measuredWidth_ = -1;
     updateGeometry();
     update();
 }
@@ -40,8 +43,21 @@ QSize LinkLabel::sizeHint() const {
         .size();
 }
 
-int LinkLabel::heightForWidth(int width) const {
-    return fontMetrics().boundingRect(QRect(0, 0, width, 0), TextFlags(), text_).height();
+int LinkLabel::heightForWidth(int width) const { return TextHeight(width); }
+
+int LinkLabel::TextHeight(int width) const {
+    if (width != measuredWidth_) {
+        measuredHeight_ =
+            fontMetrics().boundingRect(QRect(0, 0, width, 0), TextFlags(), text_).height();
+        measuredWidth_ = width;
+    }
+    return measuredHeight_;
+}
+
+void LinkLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange)
+        measuredWidth_ = -1;
+    QWidget::changeEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -77,7 +93,7 @@ void LinkLabel::paintEvent(QPaintEvent*) {
     QRect area = rect();
     int flags = TextFlags();
     if (alignment_ & Qt::AlignVCenter) {
-        const int textHeight = heightForWidth(width());
+        const int textHeight = TextHeight(width());
         area.setTop(std::max(0, (height() - textHeight) / 2));
         flags = (flags & ~Qt::AlignVCenter) | Qt::AlignTop;
     }

@@ -31,14 +31,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int TextFlags() const;
+    int TextHeight(int width) const;
 
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter; // as a QLabel's
     bool wordWrap_ = false;
     bool pressed_ = false;
+    // The text's height at one width, kept between paints: measuring means
+    // shaping the whole text again.
+    mutable int measuredWidth_ = -1;
+    mutable int measuredHeight_ = 0;
 };
 
 } // namespace dicemere

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <memory>
 
@@ -27,6 +28,18 @@ QLabel* MakeLabel(const QString& name, QWidget* parent, const QString& text, con
     label->setFont(font);
     Paint(label, colour);
     return label;
+}
+
+void FitToText(QLabel* label) {
+    // As QLabel measures itself: centring left out, a box wide enough for one line.
+    const int flags = int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())) &
+                      ~int(Qt::AlignVCenter | Qt::AlignHCenter);
+    const int margins = 2 * label->margin();
+    const QSize text = label->fontMetrics()
+                           .boundingRect(QRect(0, 0, 2000 - margins, 2000), flags, label->text())
+                           .size();
+    const QMargins m = label->contentsMargins();
+    label->resize(text + QSize(margins + m.left() + m.right(), margins + m.top() + m.bottom()));
 }
 
 QLabel* MakeLabel(QWidget* parent, const LabelRow& row) {

@@ -25,6 +25,10 @@ void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
 QLabel* MakeLabel(const QString& name, QWidget* parent, const QString& text, const QFont& font,
                   const QColor& colour);
 
+// Sizes a one-line plain-text label to its text, as adjustSize() would, with
+// one measurement of the text instead of the three its size hints take.
+void FitToText(QLabel* label);
+
 // One plain label of a window's layout table.
 struct LabelRow {
     const char* name;

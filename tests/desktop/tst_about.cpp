@@ -3,6 +3,7 @@
 #include "../support/Doubles.h"
 #include "../support/Patience.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 
@@ -47,6 +48,28 @@ void WhileModal(const std::function<void(QWidget*)>& check) {
 class TestAbout : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // A link keeps its text's height between paints; a new font or a new
+    // width is measured afresh.
+    void linkMeasuresAgainForANewFontOrWidth() {
+        LinkLabel link(QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                      "and make money online."));
+        link.setWordWrap(true);
+        link.setFont(ProgramFont());
+        const auto measured = [&link](int width) {
+            return link.fontMetrics()
+                .boundingRect(QRect(0, 0, width, 0),
+                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, link.text())
+                .height();
+        };
+        const int small = link.heightForWidth(200);
+        QCOMPARE(small, measured(200));
+        link.setFont(ProgramFont(18));
+        QCOMPARE(link.heightForWidth(200), measured(200));
+        QVERIFY(link.heightForWidth(200) > small);
+        QCOMPARE(link.heightForWidth(120), measured(120));
+        QVERIFY(link.heightForWidth(120) > link.heightForWidth(200));
+    }
+
     void content() {
         FakeUrlOpener opener;
         const modHelp help(opener);
