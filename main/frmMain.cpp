@@ -54,12 +54,24 @@ QString LandingPhrase(Landing landing) {
 
 } // namespace
 
+void PageFrame::SetColours(const QColor& text, const QColor& background) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, text);
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+    setAutoFillBackground(false);
+}
+
 void PageFrame::SetCaption(const QString& caption) {
     caption_ = caption;
     update();
 }
 
 void PageFrame::paintEvent(QPaintEvent* event) {
+    {
+        QPainter background(this);
+        background.fillRect(event->rect(), palette().window());
+    }
     QFrame::paintEvent(event);
     if (caption_.isEmpty())
         return;
@@ -172,7 +184,7 @@ void frmMain::BuildMenus() {
 void frmMain::BuildFrontPage() {
     fraMain_ = new PageFrame;
     fraMain_->setObjectName(QStringLiteral("fraMain"));
-    Paint(fraMain_, colours::kGreen, colours::kDarkGreen);
+    fraMain_->SetColours(colours::kGreen, colours::kDarkGreen);
     pages_->addWidget(fraMain_);
 
     const QFont bold = ProgramFont(8.25, true);
@@ -226,7 +238,7 @@ void frmMain::BuildCastingPage() {
         return;
     fraIntermediate_ = new PageFrame;
     fraIntermediate_->setObjectName(QStringLiteral("fraIntermediate"));
-    Paint(fraIntermediate_, colours::kGreen, colours::kDarkGreen);
+    fraIntermediate_->SetColours(colours::kGreen, colours::kDarkGreen);
     pages_->addWidget(fraIntermediate_);
 
     shpCircle_ = new CircleShape(fraIntermediate_);
@@ -257,7 +269,7 @@ void frmMain::BuildResultPage() {
     fraResult_ = new PageFrame;
     fraResult_->setObjectName(QStringLiteral("fraResult"));
     fraResult_->setFont(ProgramFont(9, true));
-    Paint(fraResult_, colours::kPaleYellow, colours::kDarkGreen);
+    fraResult_->SetColours(colours::kPaleYellow, colours::kDarkGreen);
     pages_->addWidget(fraResult_);
 
     struct Line {

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +19,16 @@ using namespace dicemere;
 using namespace dicemere::test;
 
 namespace {
+
+// Counts the paint events of the objects it watches.
+struct PaintCounter : QObject {
+    QHash<QObject*, int> paints;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints[watched];
+        return false;
+    }
+};
 
 struct Rig : MainWindowRig {
     QLabel* value(int i) {
@@ -203,6 +214,31 @@ private Q_SLOTS:
         QVERIFY(rig.value(7)->width() < longer);
         QCOMPARE(rig.value(1)->geometry(), TwipsRect(180, 810, 8550, 915));
         QCOMPARE(rig.value(2)->geometry(), TwipsRect(180, 1992, 8550, 600));
+    }
+
+    // Showing the result page again draws each of its labels once: a page
+    // that Qt fills itself had its labels drawn twice.
+    void pageShownAgainDrawsEachLabelOnce() {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window, kHangGuardMs));
+        rig.castAndShow({5, 6});
+        rig.button("cmdBack")->click();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        const QList<QLabel*> labels = rig.page("fraResult")->findChildren<QLabel*>();
+        for (QLabel* label : labels)
+            label->installEventFilter(&counter);
+        rig.castAndShow({2, 3});
+        QTRY_VERIFY_WITH_TIMEOUT(counter.paints.size() == labels.size(), kHangGuardMs);
+        for (int i = 0; i < 3; ++i) // anything still queued has its chance
+            QCoreApplication::processEvents();
+        for (QLabel* label : labels)
+            QVERIFY2(counter.paints.value(label) == 1,
+                     qPrintable(QStringLiteral("%1 drawn %2 times")
+                                    .arg(label->objectName())
+                                    .arg(counter.paints.value(label))));
     }
 
     void copyReading() {
