@@ -11,17 +11,14 @@ install(FILES ${res}/${DICEMERE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL
 install(FILES ${res}/${DICEMERE_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# The bitmap icons are drawn at build time by the code that draws the program icon.
-add_executable(rendericon tools/rendericon.cpp)
-target_link_libraries(rendericon PRIVATE dicemere_ui dicemere_warnings)
+# The desktop's bitmap icons, drawn at build time by rendericon.
 set(icon_pngs)
 foreach(size 48 64 128 256)
   set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}/${DICEMERE_APP_ID}.png)
   add_custom_command(OUTPUT ${png}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-            $<TARGET_FILE:rendericon> ${size} ${png}
-    DEPENDS rendericon
+    COMMAND ${DICEMERE_RENDERICON_RUN} ${size} ${png}
+    DEPENDS ${DICEMERE_RENDERICON_DEPENDS}
     COMMENT "Rendering the ${size} px icon")
   list(APPEND icon_pngs ${png})
   install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

@@ -2,6 +2,7 @@
 // Draws the program icon at build time, with the code the program draws it with:
 //   rendericon <size> <png>             one square PNG
 //   rendericon --ico <ico> <size>...    a Windows icon holding every size (PNG entries)
+//   rendericon --cpp <cpp> <size>...    C++ source with every size's pixels (IconBitmaps.h)
 #include "Pictures.h"
 
 #include <QBuffer>
@@ -61,16 +62,46 @@ bool WriteIco(const QString& path, const QList<int>& sizes) {
     return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
 }
 
+// The pixels as constants, so that the program shows them without drawing.
+bool WriteCpp(const QString& path, const QList<int>& sizes) {
+    QByteArray out = "// Drawn by rendericon at build time: the program icon's pixels.\n"
+                     "#include \"IconBitmaps.h\"\n\nnamespace dicemere {\nnamespace {\n";
+    QByteArray table;
+    for (int size : sizes) {
+        if (size <= 0 || size > 256)
+            return false;
+        const QImage image = Icon(size);
+        out += "const quint32 kIcon" + QByteArray::number(size) + "[] = {";
+        for (int y = 0; y < size; ++y) {
+            const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));
+            for (int x = 0; x < size; ++x)
+                out += (x % 8 == 0 ? "\n    0x" : " 0x") +
+                       QByteArray::number(row[x], 16).rightJustified(8, '0') + ',';
+        }
+        out += "\n};\n";
+        table +=
+            "        {" + QByteArray::number(size) + ", kIcon" + QByteArray::number(size) + "},\n";
+    }
+    out += "} // namespace\n\nstd::span<const IconBitmap> ProgramIconBitmaps() {\n"
+           "    static const IconBitmap kBitmaps[] = {\n" +
+           table + "    };\n    return kBitmaps;\n}\n\n} // namespace dicemere\n";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() >= 3 && args[0] == QLatin1String("--ico")) {
+    if (args.size() >= 3 &&
+        (args[0] == QLatin1String("--ico") || args[0] == QLatin1String("--cpp"))) {
         QList<int> sizes;
         for (const QString& s : args.mid(2))
             sizes << s.toInt();
-        return WriteIco(args[1], sizes) ? 0 : 1;
+        const bool written =
+            args[0] == QLatin1String("--ico") ? WriteIco(args[1], sizes) : WriteCpp(args[1], sizes);
+        return written ? 0 : 1;
     }
     if (args.size() != 2)
         return 2;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "Look.h"
 
+#include "IconBitmaps.h"
 #include "Pictures.h"
 
 #include <QFontDatabase>
 #include <QIconEngine>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -88,9 +90,10 @@ void Paint(QWidget* widget, const QColor& text, const QColor& background) {
 
 namespace {
 
-// The program icon at any size: drawn once per size and kept. It names the
-// sizes a desktop asks for, so the window system takes those without asking
-// for every size in between.
+// The program icon at any size. The sizes a desktop asks a window for were
+// drawn at build time and are shown as they are (drawing them all costs more
+// than the rest of what a start does besides text); any other size is drawn
+// when first asked for. Either way it is kept.
 class ProgramIconEngine final : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
@@ -103,21 +106,39 @@ public:
         QPixmap pixmap;
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;
-        pixmap = QPixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        painter.end();
+        if (const IconBitmap* drawn = Drawn(size)) {
+            const QImage image(reinterpret_cast<const uchar*>(drawn->pixels), drawn->size,
+                               drawn->size, qsizetype{drawn->size} * 4,
+                               QImage::Format_ARGB32_Premultiplied);
+            pixmap = QPixmap::fromImage(image);
+        } else {
+            pixmap = QPixmap(size);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        }
         QPixmapCache::insert(key, pixmap);
         return pixmap;
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    // The drawn sizes: the window system takes those without asking for every size between.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+        QList<QSize> sizes;
+        for (const IconBitmap& drawn : ProgramIconBitmaps())
+            sizes.append(QSize(drawn.size, drawn.size));
+        return sizes;
     }
     QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
     QString key() const override { return QStringLiteral("DicemereIcon"); }
+
+private:
+    static const IconBitmap* Drawn(const QSize& size) {
+        for (const IconBitmap& drawn : ProgramIconBitmaps())
+            if (size == QSize(drawn.size, drawn.size))
+                return &drawn;
+        return nullptr;
+    }
 };
 
 } // namespace

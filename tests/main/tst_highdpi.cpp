@@ -3,6 +3,7 @@
 #include "../support/MainWindowRig.h"
 #include "DiceImages.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "Pictures.h"
 #include "frmAbout.h"
 #include "frmExit.h"
@@ -11,6 +12,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -101,6 +104,27 @@ private Q_SLOTS:
             frmExit exitScreen(rig.fakes.services);
             exitScreen.show();
             CheckNothingCut(&exitScreen);
+        }
+    }
+
+    // The window icon, at the sizes a desktop asks for and at any other, is
+    // what the icon's drawing code draws: the sizes drawn at build time too.
+    void programIconIsTheDrawnIcon() {
+        const QIcon icon = ProgramIcon();
+        const QList<QSize> offered = icon.availableSizes();
+        for (int side : {16, 32, 48})
+            QVERIFY2(offered.contains(QSize(side, side)), qPrintable(QString::number(side)));
+        QList<QSize> asked = offered;
+        asked << QSize(20, 20) << QSize(100, 100);
+        for (const QSize& size : asked) {
+            const QImage shown =
+                icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QImage drawn(shown.size(), QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            PaintProgramIcon(painter, QRectF(QPointF(0, 0), QSizeF(drawn.size())));
+            painter.end();
+            QVERIFY2(shown == drawn, qPrintable(QStringLiteral("%1 px").arg(shown.width())));
         }
     }
 
