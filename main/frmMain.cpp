@@ -55,11 +55,8 @@ QString LandingPhrase(Landing landing) {
 } // namespace
 
 void PageFrame::SetColours(const QColor& text, const QColor& background) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, text);
-    colours.setColor(QPalette::Window, background);
-    setPalette(colours);
-    setAutoFillBackground(false);
+    Paint(this, text, background);
+    setAutoFillBackground(false); // paintEvent fills it
 }
 
 void PageFrame::SetCaption(const QString& caption) {

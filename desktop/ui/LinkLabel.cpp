@@ -43,9 +43,7 @@ QSize LinkLabel::sizeHint() const {
         .size();
 }
 
-int LinkLabel::heightForWidth(int width) const { return TextHeight(width); }
-
-int LinkLabel::TextHeight(int width) const {
+int LinkLabel::heightForWidth(int width) const {
     if (width != measuredWidth_) {
         measuredHeight_ =
             fontMetrics().boundingRect(QRect(0, 0, width, 0), TextFlags(), text_).height();
@@ -93,7 +91,7 @@ void LinkLabel::paintEvent(QPaintEvent*) {
     QRect area = rect();
     int flags = TextFlags();
     if (alignment_ & Qt::AlignVCenter) {
-        const int textHeight = TextHeight(width());
+        const int textHeight = heightForWidth(width());
         area.setTop(std::max(0, (height() - textHeight) / 2));
         flags = (flags & ~Qt::AlignVCenter) | Qt::AlignTop;
     }

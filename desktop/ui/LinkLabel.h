@@ -35,7 +35,6 @@ protected:
 
 private:
     int TextFlags() const;
-    int TextHeight(int width) const;
 
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter; // as a QLabel's
