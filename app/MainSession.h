@@ -2,7 +2,7 @@
 // The program's windows after start-up: the main window, then the exit screen.
 #pragma once
 
-#include "Services.h"
+#include "ServiceBundle.h"
 #include "Startup.h"
 #include "frmExit.h"
 #include "frmMain.h"

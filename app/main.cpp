@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Dicemere: dice-based Enochian numerology.
 #include "AppInfo.h"
-#include "DesktopServices.h"
+#include "Layout.h"
 #include "Links.h"
-#include "Look.h"
 #include "MainSession.h"
+#include "MessageBoxesAndBrowser.h"
 #include "ProgramEnd.h"
 #include "Random.h"
+#include "SettingsAndLock.h"
 #include "Startup.h"
-#include "SystemServices.h"
 
 #include <QApplication>
 

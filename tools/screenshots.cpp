@@ -3,8 +3,8 @@
 // grabbed off screen. Usage: screenshots <output folder> [scale]
 #include "DiceCast.h"
 #include "Doubles.h"
+#include "Layout.h"
 #include "Links.h"
-#include "Look.h"
 #include "frmAbout.h"
 #include "frmExit.h"
 #include "frmMain.h"

@@ -2,7 +2,7 @@
 // The web pages the program opens, and the openers that open them.
 #pragma once
 
-#include "Platform.h"
+#include "PlatformInterfaces.h"
 
 namespace dicemere {
 

@@ -2,7 +2,7 @@
 // The program's one random source and the conversions built on it.
 #pragma once
 
-#include "Platform.h"
+#include "PlatformInterfaces.h"
 
 #include <cstdint>
 #include <random>

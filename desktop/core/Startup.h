@@ -2,7 +2,7 @@
 // The start-up sequence: guard, seed, reminder, show, promotion shuffle.
 #pragma once
 
-#include "Services.h"
+#include "ServiceBundle.h"
 
 namespace dicemere {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Links.h"
-#include "Platform.h"
+#include "PlatformInterfaces.h"
 
 #include <optional>
 

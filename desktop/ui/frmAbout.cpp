@@ -2,8 +2,8 @@
 #include "frmAbout.h"
 
 #include "AppInfo.h"
+#include "Layout.h"
 #include "LinkLabel.h"
-#include "Look.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,8 +2,8 @@
 #include "frmExit.h"
 
 #include "AppInfo.h"
+#include "Layout.h"
 #include "LinkLabel.h"
-#include "Look.h"
 #include "PlaceholderEdit.h"
 
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // window closes. Every way out of it ends the program.
 #pragma once
 
-#include "Services.h"
+#include "ServiceBundle.h"
 #include "TellAFriend.h"
 
 #include <QWidget>

@@ -3,7 +3,7 @@
 // places) and says what happened:
 // "owner", "busy" or "unavailable". An owner keeps the lock until killed or
 // until its standard input closes.
-#include "SystemServices.h"
+#include "SettingsAndLock.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -2,8 +2,8 @@
 // The About window, alone and opened modally from the main window.
 #include "../support/Doubles.h"
 #include "../support/Patience.h"
+#include "Layout.h"
 #include "LinkLabel.h"
-#include "Look.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 

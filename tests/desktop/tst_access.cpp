@@ -2,8 +2,8 @@
 // Every window, as a keyboard or screen-reader user meets it.
 #include "../support/MainWindowRig.h"
 #include "../support/Patience.h"
-#include "DesktopServices.h"
-#include "SystemServices.h"
+#include "MessageBoxesAndBrowser.h"
+#include "SettingsAndLock.h"
 #include "frmAbout.h"
 #include "frmExit.h"
 #include "frmMain.h"

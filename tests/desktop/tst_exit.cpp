@@ -2,7 +2,7 @@
 // The exit screen and the refer-a-friend form.
 #include "../support/Doubles.h"
 #include "../support/Patience.h"
-#include "DesktopServices.h"
+#include "MessageBoxesAndBrowser.h"
 #include "TellAFriend.h"
 #include "frmExit.h"
 

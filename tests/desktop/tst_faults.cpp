@@ -5,7 +5,7 @@
 // and the lock is neither switched off nor falsely held.
 #include "Doubles.h"
 #include "Mounts.h"
-#include "SystemServices.h"
+#include "SettingsAndLock.h"
 #include "UpdateReminder.h"
 
 #include <QDir>

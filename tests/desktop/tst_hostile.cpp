@@ -3,7 +3,7 @@
 // it must reach its first paint (a generous bound catches a hang), show
 // nothing, and keep what else the settings file holds. Linux only.
 #include "Mounts.h"
-#include "SystemServices.h"
+#include "SettingsAndLock.h"
 
 #include <QDate>
 #include <QDir>

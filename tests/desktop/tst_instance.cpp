@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The single-instance guard with real processes.
 #include "../support/Patience.h"
-#include "SystemServices.h"
+#include "SettingsAndLock.h"
 
 #include <QDir>
 #include <QProcess>

@@ -2,8 +2,8 @@
 // Start-up order, the promotion shuffle and the update reminder.
 #include "../support/Doubles.h"
 #include "Links.h"
+#include "SettingsAndLock.h"
 #include "Startup.h"
-#include "SystemServices.h"
 #include "UpdateReminder.h"
 
 #include <QFile>

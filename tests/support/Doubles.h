@@ -2,11 +2,11 @@
 // Test doubles for the platform interfaces.
 #pragma once
 
-#include "DesktopServices.h"
 #include "Links.h"
-#include "Platform.h"
+#include "MessageBoxesAndBrowser.h"
+#include "PlatformInterfaces.h"
 #include "ProgramEnd.h"
-#include "Services.h"
+#include "ServiceBundle.h"
 
 #include <QList>
 #include <QMap>

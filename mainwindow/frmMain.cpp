@@ -4,8 +4,8 @@
 #include "Accessibility.h"
 #include "AppInfo.h"
 #include "EnochianNumerology.h"
+#include "Layout.h"
 #include "LinkLabel.h"
-#include "Look.h"
 #include "frmAbout.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // The cast: the dice state and what one press of the throw button does.
 #pragma once
 
-#include "Platform.h"
+#include "PlatformInterfaces.h"
 
 #include <QString>
 #include <QtGlobal>

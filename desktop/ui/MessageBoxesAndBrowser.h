@@ -3,7 +3,7 @@
 // program: message boxes and the desktop's browser.
 #pragma once
 
-#include "Platform.h"
+#include "PlatformInterfaces.h"
 
 #include <QMessageBox>
 #include <QString>

@@ -3,7 +3,7 @@
 // invariants checked after every one.
 #include "../support/Doubles.h"
 #include "../support/Patience.h"
-#include "Look.h"
+#include "Layout.h"
 #include "Random.h"
 #include "frmMain.h"
 

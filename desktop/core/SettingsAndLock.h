@@ -3,7 +3,7 @@
 // store, the clock and the one-copy lock.
 #pragma once
 
-#include "Platform.h"
+#include "PlatformInterfaces.h"
 
 #include <QLockFile>
 #include <QString>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "DesktopServices.h"
+#include "MessageBoxesAndBrowser.h"
 
 #include <QApplication>
 #include <QDesktopServices>

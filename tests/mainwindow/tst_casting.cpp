@@ -3,8 +3,8 @@
 #include "../support/MainWindowRig.h"
 #include "../support/Patience.h"
 #include "DiceImages.h"
+#include "Layout.h"
 #include "LinkLabel.h"
-#include "Look.h"
 #include "frmMain.h"
 
 #include <QAction>

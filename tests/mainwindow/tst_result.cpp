@@ -3,7 +3,7 @@
 #include "../support/MainWindowRig.h"
 #include "../support/Patience.h"
 #include "EnochianNumerology.h"
-#include "Look.h"
+#include "Layout.h"
 #include "frmMain.h"
 
 #include <QAction>

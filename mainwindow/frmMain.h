@@ -4,7 +4,7 @@
 
 #include "DiceCast.h"
 #include "DiceImages.h"
-#include "Services.h"
+#include "ServiceBundle.h"
 
 #include <QFrame>
 #include <QMainWindow>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Links.h"
-#include "Platform.h"
+#include "PlatformInterfaces.h"
 #include "ProgramEnd.h"
 
 namespace dicemere {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Look.h"
+#include "Layout.h"
 
 #include "IconBitmaps.h"
 #include "Pictures.h"

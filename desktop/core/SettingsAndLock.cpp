@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "SystemServices.h"
+#include "SettingsAndLock.h"
 
 #include "AppInfo.h"
 #include "IniText.h"
