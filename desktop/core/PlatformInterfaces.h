@@ -10,9 +10,6 @@ class QWidget;
 
 namespace dicemere {
 
-// The application title every message box carries.
-inline constexpr const char* kAppTitle = "Dicemere";
-
 enum class MsgIcon { Information, Error };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };

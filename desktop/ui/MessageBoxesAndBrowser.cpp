@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "MessageBoxesAndBrowser.h"
 
+#include "AppInfo.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QPointer>
@@ -13,7 +15,7 @@ std::unique_ptr<QMessageBox> QtMessageBoxes::Build(QWidget* parent, MsgIcon icon
                                                    MsgButtons buttons, const QString& text) {
     auto box = std::make_unique<QMessageBox>(
         icon == MsgIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-        QString::fromLatin1(kAppTitle), text, QMessageBox::NoButton, parent);
+        QString::fromLatin1(kAppName), text, QMessageBox::NoButton, parent);
     if (buttons == MsgButtons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
