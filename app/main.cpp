@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Dicemere: dice-based Enochian numerology.
 #include "AppInfo.h"
-#include "Layout.h"
+#include "FontsAndColours.h"
 #include "Links.h"
 #include "MainSession.h"
 #include "MessageBoxesAndBrowser.h"
 #include "ProgramEnd.h"
+#include "ProgramIcon.h"
+#include "ProgramStyle.h"
 #include "Random.h"
 #include "SettingsAndLock.h"
 #include "Startup.h"

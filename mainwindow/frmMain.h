@@ -1,56 +1,26 @@
 // SPDX-License-Identifier: MIT
-// The main window: link line, three stacked pages and the promotion band.
+// The main window: menus, link line, the stack of three pages and the
+// promotion band. The pages are classes of their own (fraMain, fraIntermediate,
+// fraResult); the window owns the cast and switches between them.
 #pragma once
 
 #include "DiceCast.h"
 #include "DiceImages.h"
+#include "PageStack.h"
 #include "ServiceBundle.h"
 
-#include <QFrame>
 #include <QMainWindow>
-#include <array>
 
 class QAction;
-class QComboBox;
-class QLabel;
-class QMenu;
-class QPushButton;
+class QFrame;
 
 namespace dicemere {
 
 class Announcer;
 class LinkLabel;
-class PageStack;
-
-// A page of the main window; it can carry a caption along its top edge.
-class PageFrame final : public QFrame {
-    Q_OBJECT
-public:
-    explicit PageFrame(QWidget* parent = nullptr) : QFrame(parent) {}
-    // The page's text and background colours. The page fills its own
-    // background: one that Qt fills for it counts as opaque, and when it is
-    // shown again its see-through labels are drawn twice, once with the page
-    // and once more from the window.
-    void SetColours(const QColor& text, const QColor& background);
-    void SetCaption(const QString& caption);
-    const QString& Caption() const { return caption_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QString caption_;
-};
-
-// The casting board: a filled circle.
-class CircleShape final : public QWidget {
-    Q_OBJECT
-public:
-    explicit CircleShape(QWidget* parent = nullptr) : QWidget(parent) {}
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
+class fraIntermediate;
+class fraMain;
+class fraResult;
 
 class frmMain final : public QMainWindow {
     Q_OBJECT
@@ -63,11 +33,6 @@ public:
     void BringPromoToFront(PromoLabel label);
     // The result step: fills the result page and brings it to the front.
     void ShowResult();
-
-    // Writes the reading of the cast into lblResult(0) to lblResult(7).
-    void ShowEnochianReading();
-    // The eight headings and values, one line each.
-    QString ReadingText() const;
 
     const DiceCast& Cast() const { return cast_; }
     QWidget* FrontPage() const;
@@ -82,19 +47,17 @@ protected:
 
 private:
     void BuildMenus();
-    void BuildFrontPage();
-    void BuildCastingPage();
-    void BuildResultPage();
     void BuildPromotionBand();
-    void BringToFront(QWidget* page);
-    void PresentDie(int slot, Landing landing, int face);
+    // The casting and result pages are built when a cast first needs them:
+    // nobody sees them before, and start-up stays light.
+    fraIntermediate* CastingPage();
+    fraResult* ResultPage();
+    void BringToFront(PageFrame* page);
 
     void Form_Load();
     void Form_Unload();
-    void cmdProceed_Click();
-    void cmdThrowDice_Click();
-    void cmdBack_Click();
-    void cboNoOfDice_Click();
+    void fraMain_Proceed(int noOfDice);
+    void fraResult_Back();
     void mnuCalculate_Click();
     void mnuExit_Click();
     void mnuOnline_Click();
@@ -103,7 +66,6 @@ private:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
-    void mnuCopyReading_Click() const;
     void Label14_Click();
     void lblCobrand_Click();
     void lblFullBrand_Click();
@@ -115,21 +77,13 @@ private:
 
     PageStack* pages_ = nullptr;
     Announcer* announcer_ = nullptr;
-    PageFrame* fraMain_ = nullptr;
-    PageFrame* fraIntermediate_ = nullptr;
-    PageFrame* fraResult_ = nullptr;
+    fraMain* fraMain_ = nullptr;
+    fraIntermediate* fraIntermediate_ = nullptr;
+    fraResult* fraResult_ = nullptr;
     QFrame* fraFullBrand_ = nullptr;
     LinkLabel* Label14_ = nullptr;
     LinkLabel* lblCobrand_ = nullptr;
     LinkLabel* lblFullBrand_ = nullptr;
-    QComboBox* cboNoOfDice_ = nullptr;
-    QPushButton* cmdProceed_ = nullptr;
-    QPushButton* cmdThrowDice_ = nullptr;
-    QPushButton* cmdBack_ = nullptr;
-    CircleShape* shpCircle_ = nullptr;
-    std::array<DieImage*, 4> imgDice_{};
-    std::array<QLabel*, 11> lblLabel_{};
-    std::array<QLabel*, 8> lblResult_{};
 
     QAction* mnuCalculate_ = nullptr;
     QAction* mnuSep1_ = nullptr;
@@ -140,7 +94,6 @@ private:
     QAction* mnuAbout_ = nullptr;
     QAction* mnuDonate_ = nullptr;
     QAction* mnuMakeMoney_ = nullptr;
-    QAction* mnuCopyReading_ = nullptr;
 };
 
 } // namespace dicemere

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Makes the README's pictures from the real windows: a scripted cast,
 // grabbed off screen. Usage: screenshots <output folder> [scale]
+#include "AppInfo.h"
 #include "DiceCast.h"
 #include "Doubles.h"
-#include "Layout.h"
+#include "FontsAndColours.h"
 #include "Links.h"
 #include "frmAbout.h"
 #include "frmExit.h"
@@ -27,7 +28,7 @@ void Save(const QPixmap& pixmap, const QDir& dir, const char* name) {
 // The window with a message box drawn over its middle, as the user sees it.
 QPixmap WithMessage(QWidget& window, const QString& text) {
     QPixmap shot = window.grab();
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Dicemere"), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(kAppName), text, QMessageBox::Ok);
     box.show();
     const QPixmap message = box.grab();
     QPainter painter(&shot);

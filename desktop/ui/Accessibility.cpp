@@ -72,6 +72,4 @@ void Announcer::Announce(const QString& text) {
     Q_EMIT announced(text);
 }
 
-PageStack::PageStack(QWidget* parent) : QStackedWidget(parent) { InstallAccessibleRoles(); }
-
 } // namespace dicemere

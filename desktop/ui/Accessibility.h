@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader is told beyond Qt's own accessibility: links that are
-// links, a page stack that is no "layered pane", and spoken announcements.
+// links, the main window's page stack (PageStack) that is no "layered pane",
+// and spoken announcements.
 #pragma once
 
-#include <QStackedWidget>
 #include <QWidget>
 
 namespace dicemere {
@@ -28,13 +28,6 @@ Q_SIGNALS:
 
 private:
     QString text_;
-};
-
-// The main window's stack of pages: a plain container to a screen reader.
-class PageStack final : public QStackedWidget {
-    Q_OBJECT
-public:
-    explicit PageStack(QWidget* parent = nullptr);
 };
 
 } // namespace dicemere

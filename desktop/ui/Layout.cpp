@@ -1,20 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "Layout.h"
 
-#include "IconBitmaps.h"
-#include "Pictures.h"
+#include "FontsAndColours.h"
 
-#include <QFontDatabase>
-#include <QIconEngine>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
-#include <QPixmapCache>
-#include <QScreen>
 #include <QStyle>
 #include <QWidget>
-#include <memory>
 
 namespace dicemere {
 
@@ -55,125 +46,14 @@ QLabel* MakeLabel(QWidget* parent, const LabelRow& row) {
     return label;
 }
 
-void CentreOnScreen(QWidget* window) {
-    if (const QScreen* s = window->screen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        window->move(frame.topLeft());
+QString VisibleText(const QString& caption) {
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
     }
-}
-
-QFont ProgramFont(qreal pointSize, bool bold, bool underline) {
-    // Decided once: a missing first choice in a family list would send every
-    // font request of the program through fontconfig's fallback search.
-    // families() answers from the font database as it is; hasFamily() would
-    // run a substitution search for a font that is not there.
-    static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"))
-                                      ? QStringLiteral("Verdana")
-                                      : QStringLiteral("DejaVu Sans");
-    QFont font(family);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
-
-void Paint(QWidget* widget, const QColor& text, const QColor& background) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
-namespace {
-
-// The program icon at any size. The sizes a desktop asks a window for were
-// drawn at build time and are shown as they are (drawing them all costs more
-// than the rest of what a start does besides text); any other size is drawn
-// when first asked for. Either way it is kept.
-class ProgramIconEngine final : public QIconEngine {
-public:
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        PaintProgramIcon(*painter, QRectF(rect));
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        const QString key =
-            QStringLiteral("dicemere-icon-%1x%2").arg(size.width()).arg(size.height());
-        QPixmap pixmap;
-        if (QPixmapCache::find(key, &pixmap))
-            return pixmap;
-        if (const IconBitmap* drawn = Drawn(size)) {
-            const QImage image(reinterpret_cast<const uchar*>(drawn->pixels), drawn->size,
-                               drawn->size, qsizetype{drawn->size} * 4,
-                               QImage::Format_ARGB32_Premultiplied);
-            pixmap = QPixmap::fromImage(image);
-        } else {
-            pixmap = QPixmap(size);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        }
-        QPixmapCache::insert(key, pixmap);
-        return pixmap;
-    }
-
-    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
-    // The drawn sizes: the window system takes those without asking for every size between.
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (const IconBitmap& drawn : ProgramIconBitmaps())
-            sizes.append(QSize(drawn.size, drawn.size));
-        return sizes;
-    }
-    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
-    QString key() const override { return QStringLiteral("DicemereIcon"); }
-
-private:
-    static const IconBitmap* Drawn(const QSize& size) {
-        for (const IconBitmap& drawn : ProgramIconBitmaps())
-            if (size == QSize(drawn.size, drawn.size))
-                return &drawn;
-        return nullptr;
-    }
-};
-
-} // namespace
-
-QIcon ProgramIcon() {
-    static const QIcon icon(new ProgramIconEngine);
-    return icon;
-}
-
-QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
-                                 const QWidget* widget) const {
-    // The menu bar's overflow button takes its picture from a PNG file, which
-    // makes Qt load and ask every image plugin at start-up; the main window
-    // has a fixed size, and its menu bar never overflows.
-    if (standardIcon == SP_ToolBarHorizontalExtensionButton ||
-        standardIcon == SP_ToolBarVerticalExtensionButton)
-        return {};
-    return QProxyStyle::standardIcon(standardIcon, option, widget);
-}
-
-} // namespace dicemere
-
-namespace dicemere {
-
-IconPicture::IconPicture(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QStringLiteral("Dicemere icon"));
-}
-
-void IconPicture::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // The 32 by 32 icon, centred in the picture box.
-    QRect square(0, 0, 32, 32);
-    square.moveCenter(rect().center());
-    PaintProgramIcon(painter, QRectF(square));
+    return shown;
 }
 
 } // namespace dicemere

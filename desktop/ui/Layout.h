@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Fonts, colours and the program icon shared by the windows.
+// Where the controls of a window go: positions in twips, and the plain labels
+// of the layouts.
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QIcon>
-#include <QProxyStyle>
 #include <QRect>
+#include <QString>
 
+class QFont;
 class QLabel;
 class QWidget;
 
@@ -41,48 +41,7 @@ struct LabelRow {
 };
 QLabel* MakeLabel(QWidget* parent, const LabelRow& row);
 
-// Puts a top-level window in the middle of its screen's free area.
-void CentreOnScreen(QWidget* window);
-
-// Verdana where installed, else DejaVu Sans.
-QFont ProgramFont(qreal pointSize = 8.25, bool bold = false, bool underline = false);
-
-namespace colours {
-inline const QColor kOlive{85, 114, 31};
-inline const QColor kDarkGreen{0, 64, 0};
-inline const QColor kGreen{0, 192, 0};
-inline const QColor kPaleGreen{192, 255, 192};
-inline const QColor kPaleYellow{255, 255, 192};
-} // namespace colours
-
-// Sets the text colour (and, when given, the filled background) of a widget.
-void Paint(QWidget* widget, const QColor& text, const QColor& background = QColor());
-
-// The program icon, drawn at whatever size is asked; one icon for the
-// application and all its windows.
-QIcon ProgramIcon();
-
-// The platform's style, less what this program never shows.
-class ProgramStyle final : public QProxyStyle {
-public:
-    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
-                       const QWidget* widget = nullptr) const override;
-};
-
-} // namespace dicemere
-
-#include <QWidget>
-
-namespace dicemere {
-
-// The program icon drawn into its rectangle at the screen's own resolution.
-class IconPicture final : public QWidget {
-    Q_OBJECT
-public:
-    explicit IconPicture(QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
+// What a caption shows: "&&" is one ampersand, a lone "&" marks the access key.
+QString VisibleText(const QString& caption);
 
 } // namespace dicemere

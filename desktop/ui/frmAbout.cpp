@@ -2,8 +2,11 @@
 #include "frmAbout.h"
 
 #include "AppInfo.h"
+#include "FontsAndColours.h"
 #include "Layout.h"
 #include "LinkLabel.h"
+#include "ProgramIcon.h"
+#include "WindowPlacement.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,9 +2,12 @@
 #include "frmExit.h"
 
 #include "AppInfo.h"
+#include "FontsAndColours.h"
 #include "Layout.h"
 #include "LinkLabel.h"
 #include "PlaceholderEdit.h"
+#include "ProgramIcon.h"
+#include "WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

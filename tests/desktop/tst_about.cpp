@@ -2,7 +2,7 @@
 // The About window, alone and opened modally from the main window.
 #include "../support/Doubles.h"
 #include "../support/Patience.h"
-#include "Layout.h"
+#include "FontsAndColours.h"
 #include "LinkLabel.h"
 #include "frmAbout.h"
 #include "frmMain.h"

@@ -2,9 +2,9 @@
 // Crisp pictures and uncut texts at every scale (run at 100 %, 125 % and 200 %).
 #include "../support/MainWindowRig.h"
 #include "DiceImages.h"
-#include "Layout.h"
 #include "LinkLabel.h"
 #include "Pictures.h"
+#include "ProgramIcon.h"
 #include "frmAbout.h"
 #include "frmExit.h"
 #include "frmMain.h"

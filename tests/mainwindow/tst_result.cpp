@@ -3,7 +3,9 @@
 #include "../support/MainWindowRig.h"
 #include "../support/Patience.h"
 #include "EnochianNumerology.h"
+#include "FontsAndColours.h"
 #include "Layout.h"
+#include "PageStack.h"
 #include "frmMain.h"
 
 #include <QAction>

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// The result page: the eight lines of a reading, and the way back.
+#pragma once
+
+#include "PageStack.h"
+
+#include <QtGlobal>
+#include <array>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace dicemere {
+
+class fraResult final : public PageFrame {
+    Q_OBJECT
+public:
+    explicit fraResult(QWidget* parent = nullptr);
+
+    QWidget* FocusControl() const override;
+    // Writes the reading of a cast with these dice values into lblResult(0)
+    // to lblResult(7).
+    void ShowEnochianReading(const std::vector<qint16>& diceValues);
+    // The eight headings and values, one line each, in the order they are shown.
+    QString ReadingText() const;
+
+Q_SIGNALS:
+    // Back was pressed.
+    void back();
+
+private:
+    void cmdBack_Click();
+    void mnuCopyReading_Click() const;
+
+    // One heading and one value per line of the page, top to bottom.
+    std::array<QLabel*, 8> headings_{};
+    std::array<QLabel*, 8> lblResult_{};
+    QAction* mnuCopyReading_ = nullptr;
+    QPushButton* cmdBack_ = nullptr;
+};
+
+} // namespace dicemere
