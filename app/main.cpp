@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     QtMessageBoxes boxes;
     QtUrlOpener opener;
     const modHelp help(opener);
-    QtSettingsStore settings;
+    IniSettingsStore settings;
     SystemClock clock;
     QtInstanceLock lock;
     ClockSeededRandom random;

@@ -44,11 +44,11 @@ bool WriteInPlace(const QString& path, const QByteArray& before, const QByteArra
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore() = default;
+IniSettingsStore::IniSettingsStore() = default;
 
-QtSettingsStore::QtSettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
+IniSettingsStore::IniSettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
 
-QString QtSettingsStore::DefaultPath() {
+QString IniSettingsStore::DefaultPath() {
     // The place QSettings gives an INI store of user scope, worked out without
     // opening one (QSettings would read the file just to say where it is).
 #ifdef Q_OS_WIN
@@ -62,9 +62,9 @@ QString QtSettingsStore::DefaultPath() {
                                  QString::fromLatin1(kAppName) + QStringLiteral(".ini"));
 }
 
-QString QtSettingsStore::Path() const { return path_.isEmpty() ? DefaultPath() : path_; }
+QString IniSettingsStore::Path() const { return path_.isEmpty() ? DefaultPath() : path_; }
 
-QtSettingsStore::Content QtSettingsStore::Load(QByteArray* bytes) const {
+IniSettingsStore::Content IniSettingsStore::Load(QByteArray* bytes) const {
     const QFileInfo info(Path());
     if (IsForeign(info))
         return Content::Unusable;
@@ -80,14 +80,14 @@ QtSettingsStore::Content QtSettingsStore::Load(QByteArray* bytes) const {
     return bytes->size() > kMaxSettingsBytes ? Content::Unusable : Content::Usable;
 }
 
-QString QtSettingsStore::Read(const QString& section, const QString& name) {
+QString IniSettingsStore::Read(const QString& section, const QString& name) {
     QByteArray content;
     if (Load(&content) != Content::Usable)
         return {};
     return IniValue(content, section, name);
 }
 
-bool QtSettingsStore::Write(const QString& section, const QString& name, const QString& text) {
+bool IniSettingsStore::Write(const QString& section, const QString& name, const QString& text) {
     if (!IsPlainIniValue(text))
         return false;
     const QString path = Path();

@@ -18,15 +18,15 @@ namespace dicemere {
 // there is no usable store, and it is left alone. A write changes its one line
 // and leaves every other byte of the file as it was; a write that fails leaves
 // the file exactly as it was.
-class QtSettingsStore final : public SettingsStore {
+class IniSettingsStore final : public SettingsStore {
 public:
     // This program's file holds a few dozen bytes; a file many thousand times
     // larger is not ours to rewrite, and reading it would only slow start-up.
     static constexpr qint64 kMaxSettingsBytes = qint64(1024) * 1024;
 
-    QtSettingsStore();
+    IniSettingsStore();
     // A store kept in the given INI file (used by tests and tools).
-    explicit QtSettingsStore(QString iniPath);
+    explicit IniSettingsStore(QString iniPath);
     QString Read(const QString& section, const QString& name) override;
     bool Write(const QString& section, const QString& name, const QString& text) override;
 

@@ -79,7 +79,7 @@ private Q_SLOTS:
         }
         filler.close();
 
-        QtSettingsStore store(ini);
+        IniSettingsStore store(ini);
         QVERIFY(!store.Write(kSection, kValue, QStringLiteral("2026-12-08")));
         QCOMPARE(Slurp(ini), before);
         QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden | QDir::System),
@@ -112,7 +112,7 @@ private Q_SLOTS:
             QVERIFY(Spit(ini, before));
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         }
-        QtSettingsStore store(ini);
+        IniSettingsStore store(ini);
         const bool written = store.Write(kSection, kValue, QStringLiteral("2026-12-08"));
         if (!IsRoot())
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -141,7 +141,7 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner));
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         }
-        QtSettingsStore store(ini);
+        IniSettingsStore store(ini);
         FixedClock clock;
         FakeMessageBoxes boxes;
         FakeUrlOpener opener;
@@ -162,7 +162,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("Dicemere.ini"));
         QVERIFY(Spit(ini, "\xEF\xBB\xBF[Settings]\nDuration=2026-11-18\n"));
-        QtSettingsStore store(ini);
+        IniSettingsStore store(ini);
         FixedClock clock(QDate(2026, 12, 8));
         FakeMessageBoxes boxes;
         FakeUrlOpener opener;
@@ -204,7 +204,7 @@ private Q_SLOTS:
             QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), ini));
         }
 #endif
-        QtSettingsStore store(ini);
+        IniSettingsStore store(ini);
         QCOMPARE(store.Read(kSection, kValue), QString());
         QVERIFY(!store.Write(kSection, kValue, QStringLiteral("2026-12-08")));
         const QFileInfo after(ini);

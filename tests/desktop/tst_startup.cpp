@@ -269,7 +269,7 @@ private Q_SLOTS:
     void realStoreRoundTrip() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Dicemere.ini"));
-        QtSettingsStore store(path);
+        IniSettingsStore store(path);
         QCOMPARE(store.Read(QStringLiteral("Settings"), QStringLiteral("Duration")), QString());
         QVERIFY(store.Write(QStringLiteral("Settings"), QStringLiteral("Duration"),
                             QStringLiteral("2026-12-08")));
@@ -277,7 +277,7 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
         QVERIFY2(text.contains("[Settings]") && text.contains("Duration=2026-12-08"), text);
-        QtSettingsStore again(path);
+        IniSettingsStore again(path);
         QCOMPARE(again.Read(QStringLiteral("Settings"), QStringLiteral("Duration")),
                  QStringLiteral("2026-12-08"));
     }
@@ -308,7 +308,7 @@ private Q_SLOTS:
             QFile::setPermissions(path, QFile::ReadOwner);
         if (mode == QLatin1String("under-file"))
             path += QStringLiteral("/Dicemere.ini");
-        QtSettingsStore store(path);
+        IniSettingsStore store(path);
         Log log;
         LoggingLock lock(log, InstanceLock::Result::Acquired);
         LoggingRandom random(log, 0.1f);
