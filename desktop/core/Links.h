@@ -6,11 +6,10 @@
 
 namespace dicemere {
 
-// The three sites. The maker's site is opened bare: no path, no trailing slash.
+// The maker's site and the product's; the maker's is opened bare: no path, no trailing slash.
 namespace sites {
 inline constexpr const char* kMaker = "https://www.example.com";
 inline constexpr const char* kMakerHost = "www.example.com";
-inline constexpr const char* kHelp = "https://help.example.com";
 inline constexpr const char* kProduct = "https://dicemere.example.com";
 } // namespace sites
 

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTimer>
 
 namespace dicemere {

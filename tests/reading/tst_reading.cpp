@@ -104,7 +104,6 @@ private Q_SLOTS:
         QCOMPARE(r.cell, (Cell{row, column}));
         QCOMPARE(int(r.number), number);
         QCOMPARE(Q(r.texts[NumberText]), text);
-        QCOMPARE(Q(r.texts[Interpretation]), Q(InterpretationAt(row, column)));
         QCOMPARE(Q(r.texts[Stone]), Q(StoneAt(row, column)));
     }
 
