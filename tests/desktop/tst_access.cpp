@@ -3,6 +3,7 @@
 #include "../support/MainWindowRig.h"
 #include "../support/Patience.h"
 #include "MessageBoxesAndBrowser.h"
+#include "PageStack.h"
 #include "SettingsAndLock.h"
 #include "frmAbout.h"
 #include "frmExit.h"
@@ -176,6 +177,27 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
         QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraMain"), kHangGuardMs);
         QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
+    }
+
+    // A page of any kind gives the focus to its own control when it comes to
+    // the front, and the page it covers lets the focus go.
+    void aPageBringsItsOwnFocus() {
+        struct ExtraPage final : PageFrame {
+            QPushButton* button = new QPushButton(QStringLiteral("&Extra"), this);
+            QWidget* FocusControl() const override { return button; }
+        };
+        Rig rig;
+        rig.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
+        auto* stack = rig.window.findChild<PageStack*>(QStringLiteral("pages"));
+        QVERIFY(stack);
+        auto* extra = new ExtraPage;
+        stack->addWidget(extra);
+        stack->BringToFront(extra);
+        QCOMPARE(QApplication::focusWidget(), extra->button);
+        stack->BringToFront(rig.window.findChild<PageFrame*>(QStringLiteral("fraMain")));
+        QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
+        QVERIFY(extra->isHidden());
     }
 
     void menusFromTheKeyboard() {
