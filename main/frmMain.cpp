@@ -54,6 +54,23 @@ QString LandingPhrase(Landing landing) {
 
 } // namespace
 
+QString ReadingLine(const reading::Reading& r, std::size_t text) {
+    const std::string& english = r.texts.at(text);
+    const char* table = reading::kTextTables.at(text);
+    if (!table || english.empty())
+        return QString::fromStdString(english);
+    return QCoreApplication::translate(table, english.c_str());
+}
+
+QString ReadingExplanation(const reading::Reading& r) {
+    const QString dice = QString::fromStdString(r.dice);
+    const QString working = QString::fromStdString(r.working);
+    if (r.combinationMet)
+        return frmMain::tr("Dice %1: the combination %2 gives %3")
+            .arg(dice, working, QString::number(r.number));
+    return frmMain::tr("Dice %1: total %2").arg(dice, working);
+}
+
 void PageFrame::SetColours(const QColor& text, const QColor& background) {
     Paint(this, text, background);
     setAutoFillBackground(false); // paintEvent fills it
@@ -460,12 +477,13 @@ void frmMain::ShowEnochianReading() {
     const reading::Reading r = reading::SelectReading(cast_.DiceValues());
     for (std::size_t i = 0; i < lblResult_.size(); ++i) {
         QLabel* value = lblResult_[i];
-        value->setText(QString::fromStdString(r.texts[i]));
+        value->setText(ReadingLine(r, i));
         if (!value->wordWrap()) // one-line labels follow their text
             FitToText(value);
     }
-    lblResult_[0]->setToolTip(QString::fromStdString(r.explanation));
-    lblResult_[0]->setAccessibleDescription(QString::fromStdString(r.explanation));
+    const QString explanation = ReadingExplanation(r);
+    lblResult_[0]->setToolTip(explanation);
+    lblResult_[0]->setAccessibleDescription(explanation);
     // The focus lands on Back when the page appears: a screen reader reads
     // the whole reading after the button's name, and again each time the
     // focus comes back to it.

@@ -4,6 +4,7 @@
 
 #include "DiceCast.h"
 #include "DiceImages.h"
+#include "EnochianNumerology.h"
 #include "Services.h"
 
 #include <QFrame>
@@ -51,6 +52,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// Text i of a reading (reading::Text) in the user's language.
+QString ReadingLine(const reading::Reading& r, std::size_t text);
+// How the reading's number came about: "Dice 5, 6: the combination 5+6 gives 11".
+QString ReadingExplanation(const reading::Reading& r);
 
 class frmMain final : public QMainWindow {
     Q_OBJECT

@@ -39,7 +39,8 @@ struct LabelRow {
     QRgb colour;
     bool wrap; // word-wrapped from the top left corner
 };
-QLabel* MakeLabel(QWidget* parent, const LabelRow& row);
+// Its text, as the row gives it in English, comes in the user's language.
+QLabel* MakeLabel(QWidget* parent, const LabelRow& row, const QString& text);
 
 // Puts a top-level window in the middle of its screen's free area.
 void CentreOnScreen(QWidget* window);
