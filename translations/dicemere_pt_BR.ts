@@ -793,11 +793,11 @@ Deseja procurar atualizações?</translation>
     <name>dicemere::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Clique aqui para visitar %1</translation>
+        <translation>Clique para visitar %1</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Clique aqui para mais detalhes</translation>
+        <translation>Mais detalhes aqui</translation>
     </message>
     <message>
         <source>OK</source>
@@ -824,7 +824,7 @@ Deseja procurar atualizações?</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation>Clique aqui para visitar %1 agora</translation>
+        <translation>Visite %1 agora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -848,7 +848,7 @@ Deseja procurar atualizações?</translation>
     </message>
     <message>
         <source>Click Here To Visit Example Apps</source>
-        <translation>Clique aqui para visitar a Example Apps</translation>
+        <translation>Conheça a Example Apps</translation>
     </message>
 </context>
 <context>
