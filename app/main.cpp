@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     // The desktop's language, where we have it; English otherwise.
     Translations translations;
-    translations.Install(ChooseTranslation(QLocale::system().uiLanguages()));
+    translations.Install(
+        ChooseTranslation(QLocale::system().uiLanguages(), AvailableTranslations()));
     // Every way out goes through CloseAllAndEnd.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ProgramStyle);

@@ -6,17 +6,31 @@
 
 namespace dicemere {
 
-QString ChooseTranslation(const QStringList& uiLanguages) {
-    for (const QString& tag : uiLanguages) {
-        const QString language =
-            tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+namespace {
+const QString kFolder = QStringLiteral(":/i18n/");
+const QString kPrefix = QStringLiteral("dicemere_");
+const QString kSuffix = QStringLiteral(".qm");
+} // namespace
+
+QStringList AvailableTranslations() {
+    QStringList languages;
+    const QStringList files = QDir(kFolder).entryList({kPrefix + QLatin1Char('*') + kSuffix});
+    for (const QString& file : files)
+        languages << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
+    return languages;
+}
+
+QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& available) {
+    for (QString tag : uiLanguages) {
+        tag.replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString language = tag.section(QLatin1Char('_'), 0, 0).toLower();
         if (language == QLatin1String("en"))
             return {};
-        if (language == QLatin1String("pt"))
-            return QStringLiteral("pt_BR");
-        for (const char* ours : kTranslations)
-            if (language == QLatin1String(ours))
-                return language;
+        if (available.contains(tag))
+            return tag;
+        for (const QString& ours : available)
+            if (ours == language || ours.startsWith(language + QLatin1Char('_')))
+                return ours;
     }
     return {};
 }
@@ -32,7 +46,7 @@ bool Translations::Install(const QString& language) {
     if (language.isEmpty() || installed_)
         return false;
     // Compiled into the program.
-    if (!program_.load(QStringLiteral(":/i18n/dicemere_") + language))
+    if (!program_.load(kFolder + kPrefix + language + kSuffix))
         return false;
     QCoreApplication::installTranslator(&program_);
     installed_ = true;

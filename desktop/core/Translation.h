@@ -19,15 +19,16 @@ struct Text {
     QString operator()() const { return QCoreApplication::translate(context, source); }
 };
 
-// The languages there are translations for, by their file suffix.
-inline constexpr const char* kTranslations[] = {"de", "es", "fr", "pt_BR"};
+// The translations compiled into the program, by language ("de", "pt_BR"...).
+QStringList AvailableTranslations();
 
 // The translation for a desktop's preferred languages, most preferred first
 // (QLocale::uiLanguages(): "de-AT", "pt-PT", "en-US", "C"...): the first
-// language we have decides, English included; any Portuguese reads the
-// Brazilian translation, any German, Spanish or French their one translation.
-// The empty text stands for English, the program's own language.
-QString ChooseTranslation(const QStringList& uiLanguages);
+// language that has one decides, English included. A region without a
+// translation of its own reads its language's (de_AT German; pt_PT the
+// Brazilian Portuguese, nearer to a Portuguese reader than English). The
+// empty text stands for English, the program's own language.
+QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& available);
 
 // The program's translation and Qt's for one language, installed for the
 // whole run. Installs nothing for English or a language without files.

@@ -202,6 +202,9 @@ const std::map<QString, QString> kLanguages{
     {QStringLiteral("French"), QStringLiteral("fr")},
     {QStringLiteral("Brazilian Portuguese"), QStringLiteral("pt_BR")}};
 
+const QStringList kCompiledIn{QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
+                              QStringLiteral("pt_BR")};
+
 } // namespace
 
 class TestLanguages : public QObject {
@@ -230,8 +233,11 @@ private Q_SLOTS:
     void desktopLanguageChoosesTheTranslation() {
         QFETCH(QStringList, uiLanguages);
         QFETCH(QString, translation);
-        QCOMPARE(ChooseTranslation(uiLanguages), translation);
+        QCOMPARE(ChooseTranslation(uiLanguages, kCompiledIn), translation);
     }
+
+    // What the program offers is what it carries.
+    void theFourTranslationsAreCompiledIn() { QCOMPARE(AvailableTranslations(), kCompiledIn); }
 
     // Each translation is compiled in and brings Qt's own along: Yes and No
     // in that language too.
