@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Makes the README's pictures from the real windows: a scripted cast,
-// grabbed off screen. Usage: screenshots <output folder> [scale]
+// grabbed off screen, in the desktop's language as the program chooses it
+// (LANG=de_DE.UTF-8 for German). Usage: screenshots <output folder> [scale]
 #include "DiceCast.h"
 #include "Doubles.h"
 #include "Links.h"
 #include "Look.h"
+#include "Translation.h"
 #include "frmAbout.h"
 #include "frmExit.h"
 #include "frmMain.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -27,7 +30,7 @@ void Save(const QPixmap& pixmap, const QDir& dir, const char* name) {
 // The window with a message box drawn over its middle, as the user sees it.
 QPixmap WithMessage(QWidget& window, const QString& text) {
     QPixmap shot = window.grab();
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Dicemere"), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(kAppName), text, QMessageBox::Ok);
     box.show();
     const QPixmap message = box.grab();
     QPainter painter(&shot);
@@ -47,6 +50,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
     QApplication::setFont(ProgramFont()); // as the program does
+    Translations translations;
+    translations.Install(
+        ChooseTranslation(QLocale::system().uiLanguages(), AvailableTranslations()));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     // Doubles stand in for the platform: no browser opens and a message is
     // recorded instead of waited on.
