@@ -11,6 +11,13 @@ get_filename_component(qt_prefix ${qt_bin} DIRECTORY)
 install(FILES ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll DESTINATION .)
 install(FILES ${qt_prefix}/plugins/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${qt_prefix}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
+# Qt's own translations for the languages the program speaks (Yes and No in the user's
+# language), from the build machine's Qt of the same version: .qm files are the same on
+# every platform. The program looks for them in translations/ beside itself.
+foreach(language ${DICEMERE_LANGUAGES})
+  install(FILES ${QT_HOST_PATH}/share/qt6/translations/qtbase_${language}.qm
+          DESTINATION translations)
+endforeach()
 # The MinGW-w64 runtime the program and Qt were built with (posix threads), where the
 # compiler finds it.
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

@@ -11,8 +11,10 @@
 #include "Random.h"
 #include "SettingsAndLock.h"
 #include "Startup.h"
+#include "Translation.h"
 
 #include <QApplication>
+#include <QLocale>
 
 using namespace dicemere;
 
@@ -22,6 +24,10 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
+    // The desktop's language, where we have it; English otherwise.
+    Translations translations;
+    translations.Install(
+        ChooseTranslation(QLocale::system().uiLanguages(), AvailableTranslations()));
     // Every way out goes through CloseAllAndEnd.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ProgramStyle);

@@ -35,11 +35,14 @@ SpotTwips DieSpot(int slot, Landing landing) {
 }
 
 QString ThrowCaption(int thrown, int noOfDice) {
-    return QStringLiteral("You have thrown %1 out of %2 times").arg(thrown).arg(noOfDice);
+    return QCoreApplication::translate("DiceCast", "You have thrown %1 out of %2 times")
+        .arg(thrown)
+        .arg(noOfDice);
 }
 
 QString RecastMessage(int dieNumber) {
-    return QStringLiteral("Dice %1 is in the border of the circle. Please recast it.")
+    return QCoreApplication::translate("DiceCast",
+                                       "Dice %1 is in the border of the circle. Please recast it.")
         .arg(dieNumber);
 }
 

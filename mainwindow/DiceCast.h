@@ -3,6 +3,7 @@
 #pragma once
 
 #include "PlatformInterfaces.h"
+#include "Translation.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -26,7 +27,8 @@ int FaceFromDraw(float r);
 int LandingFromDraw(float r);
 
 QString ThrowCaption(int thrown, int noOfDice);
-inline constexpr const char* kResultInvitation = "&Get My Enochian Numerology Result";
+inline constexpr Text kResultInvitation{
+    "DiceCast", QT_TRANSLATE_NOOP("DiceCast", "&Get My Enochian Numerology Result")};
 QString RecastMessage(int dieNumber);
 
 class DiceCast {

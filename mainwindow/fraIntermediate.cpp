@@ -18,13 +18,13 @@ constexpr int kDieSize = 495;
 QString LandingPhrase(Landing landing) {
     switch (landing) {
     case LandInside:
-        return QStringLiteral("inside the circle");
+        return fraIntermediate::tr("inside the circle");
     case LandBorder:
-        return QStringLiteral("on the border of the circle");
+        return fraIntermediate::tr("on the border of the circle");
     case LandOutside:
         break;
     }
-    return QStringLiteral("outside the circle");
+    return fraIntermediate::tr("outside the circle");
 }
 
 } // namespace
@@ -81,7 +81,7 @@ void fraIntermediate::PresentDie(int slot, Landing landing, int face) {
     die->move(Twips(spot.left), Twips(spot.top));
     die->SetPicture(IMG_Dice_.Picture(face), face);
     die->setAccessibleName(
-        QStringLiteral("Die %1: %2, %3").arg(slot + 1).arg(face).arg(LandingPhrase(landing)));
+        tr("Die %1: %2, %3").arg(slot + 1).arg(face).arg(LandingPhrase(landing)));
     die->show();
 }
 
@@ -97,7 +97,7 @@ void fraIntermediate::cmdThrowDice_Click() {
                     QStringLiteral(". ") + VisibleText(cmdThrowDice_->text()));
         break;
     case DiceCast::Press::Kind::ResultInvitation:
-        cmdThrowDice_->setText(QString::fromLatin1(kResultInvitation));
+        cmdThrowDice_->setText(kResultInvitation());
         Q_EMIT tell(VisibleText(cmdThrowDice_->text()));
         break;
     case DiceCast::Press::Kind::ShowResult:

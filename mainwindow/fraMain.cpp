@@ -3,6 +3,7 @@
 
 #include "FontsAndColours.h"
 #include "Layout.h"
+#include "SharedTexts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,32 +16,28 @@ fraMain::fraMain(QWidget* parent) : PageFrame(parent) {
     SetColours(colours::kGreen, colours::kDarkGreen);
 
     const QFont bold = ProgramFont(8.25, true);
-    QLabel* lblLabel9 = MakeLabel(QStringLiteral("lblLabel(9)"), this,
-                                  QStringLiteral("Dicemere is a method of numerology divination "
-                                                 "that relates dice and numbers to help you find "
-                                                 "solutions to your problems."),
-                                  bold, colours::kGreen);
+    QLabel* lblLabel9 =
+        MakeLabel(QStringLiteral("lblLabel(9)"), this, kProgramPurpose(), bold, colours::kGreen);
     lblLabel9->setAlignment(Qt::AlignCenter);
     lblLabel9->setWordWrap(true);
     PlaceTwips(lblLabel9, 1332, 720, 6200, 675);
 
-    QLabel* lblLabel10 =
-        MakeLabel(QStringLiteral("lblLabel(10)"), this,
-                  QStringLiteral("Focus yourself on the problem on hand cast the dice."), bold,
-                  colours::kGreen);
+    QLabel* lblLabel10 = MakeLabel(QStringLiteral("lblLabel(10)"), this,
+                                   tr("Focus yourself on the problem on hand cast the dice."), bold,
+                                   colours::kGreen);
     lblLabel10->move(Twips(1830), Twips(1560));
     FitToText(lblLabel10);
 
-    QLabel* lblLabel0 =
-        MakeLabel(QStringLiteral("lblLabel(0)"), this,
-                  QStringLiteral("Choose number of dice to throw"), ProgramFont(), colours::kGreen);
+    const QString chooseNumber = tr("Choose number of dice to throw");
+    QLabel* lblLabel0 = MakeLabel(QStringLiteral("lblLabel(0)"), this, chooseNumber, ProgramFont(),
+                                  colours::kGreen);
     lblLabel0->move(Twips(2445), Twips(2580));
     FitToText(lblLabel0);
 
     cboNoOfDice_ = new QComboBox(this);
     cboNoOfDice_->setObjectName(QStringLiteral("cboNoOfDice"));
     cboNoOfDice_->setEditable(false);
-    cboNoOfDice_->setAccessibleName(QStringLiteral("Choose number of dice to throw"));
+    cboNoOfDice_->setAccessibleName(chooseNumber);
     lblLabel0->setBuddy(cboNoOfDice_);
     QPalette palette = cboNoOfDice_->palette();
     for (const auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
@@ -51,8 +48,7 @@ fraMain::fraMain(QWidget* parent) : PageFrame(parent) {
     PlaceTwips(cboNoOfDice_, 5325, 2520, 1095, 315);
     connect(cboNoOfDice_, &QComboBox::currentIndexChanged, this, &fraMain::cboNoOfDice_Click);
 
-    cmdProceed_ =
-        new QPushButton(QStringLiteral("&Concentrate on your Problem And Cast the Dice"), this);
+    cmdProceed_ = new QPushButton(tr("&Concentrate on your Problem And Cast the Dice"), this);
     cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed_->setFont(bold);
     PlaceTwips(cmdProceed_, 1332, 3600, 6200, 375);

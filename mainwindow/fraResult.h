@@ -2,6 +2,7 @@
 // The result page: the eight lines of a reading, and the way back.
 #pragma once
 
+#include "EnochianNumerology.h"
 #include "PageStack.h"
 
 #include <QtGlobal>
@@ -13,6 +14,11 @@ class QLabel;
 class QPushButton;
 
 namespace dicemere {
+
+// Text i of a reading (reading::Text) in the user's language.
+QString ReadingLine(const reading::Reading& r, std::size_t text);
+// How the reading's number came about: "Dice 5, 6: the combination 5+6 gives 11".
+QString ReadingExplanation(const reading::Reading& r);
 
 class fraResult final : public PageFrame {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "Layout.h"
 #include "LinkLabel.h"
 #include "ProgramIcon.h"
+#include "SharedTexts.h"
 #include "WindowPlacement.h"
 #include "fraIntermediate.h"
 #include "fraMain.h"
@@ -36,10 +37,10 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     Paint(client, Qt::white, colours::kOlive);
     setCentralWidget(client);
 
-    Label14_ = new LinkLabel(
-        QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ") +
-            QString::fromLatin1(sites::kMakerHost) + QStringLiteral(" Now."),
-        client);
+    Label14_ = new LinkLabel(tr("The Most Popular Online Mystic Discussion Forum. Click Here To "
+                                "Visit %1 Now.")
+                                 .arg(QLatin1String(sites::kMakerHost)),
+                             client);
     Label14_->setObjectName(QStringLiteral("Label14"));
     Label14_->setFont(ProgramFont(8.25, true, true));
     Label14_->setAlignment(Qt::AlignCenter);
@@ -73,7 +74,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::BuildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuCalculate_ = mnuFile->addAction(QString());
     mnuCalculate_->setObjectName(QStringLiteral("mnuCalculate"));
@@ -81,26 +82,26 @@ void frmMain::BuildMenus() {
     mnuSep1_ = mnuFile->addSeparator();
     mnuSep1_->setObjectName(QStringLiteral("mnuSep1"));
     mnuSep1_->setVisible(false);
-    mnuExit_ = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit_ = mnuFile->addAction(tr("E&xit"));
     mnuExit_->setObjectName(QStringLiteral("mnuExit"));
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline_ = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    mnuOnline_ = mnuHelp->addAction(tr("&Online Help"));
     mnuOnline_->setObjectName(QStringLiteral("mnuOnline"));
-    mnuVisit_ = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    mnuVisit_ = mnuHelp->addAction(tr("&Visit Us Online"));
     mnuVisit_->setObjectName(QStringLiteral("mnuVisit"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    mnuUpdate_ = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
+    mnuUpdate_ = mnuHelp->addAction(tr("Check for Software &Update"));
     mnuUpdate_->setObjectName(QStringLiteral("mnuUpdate"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    mnuAbout_ = mnuHelp->addAction(QStringLiteral("&About Software"));
+    mnuAbout_ = mnuHelp->addAction(tr("&About Software"));
     mnuAbout_->setObjectName(QStringLiteral("mnuAbout"));
 
     // "Donate" has no visible item under it, so it is a command of its own.
-    mnuDonate_ = menuBar()->addAction(QStringLiteral("&Donate"));
+    mnuDonate_ = menuBar()->addAction(tr("&Donate"));
     mnuDonate_->setObjectName(QStringLiteral("mnuDonate"));
-    mnuMakeMoney_ = new QAction(QStringLiteral("Make Money &Online"), this);
+    mnuMakeMoney_ = new QAction(tr("Make Money &Online"), this);
     mnuMakeMoney_->setObjectName(QStringLiteral("mnuMakeMoney"));
     mnuMakeMoney_->setVisible(false);
 
@@ -132,14 +133,11 @@ void frmMain::BuildPromotionBand() {
     };
     lblCobrand_ = makePromo(
         "lblCobrand",
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                       "your site. Put your site's name &&  link here. See \"Help\" for details. "
-                       "Click Here for more info on co-branding."));
-    lblFullBrand_ = makePromo(
-        "lblFullBrand",
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website. Click here for "
-                       "more details."));
+        tr("Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+           "your site's name &&  link here. See \"Help\" for details. Click Here for more info on "
+           "co-branding."));
+    lblFullBrand_ =
+        makePromo("lblFullBrand", tr("%1 Click here for more details.").arg(kFullBrandOffer()));
     // As laid out, the full-branding label lies in front. The label below is
     // wholly covered (same place, opaque): it is hidden, so that it is neither
     // drawn for nothing nor read out by a screen reader.

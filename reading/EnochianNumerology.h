@@ -28,6 +28,12 @@ enum Text : std::size_t {
     kTextCount
 };
 
+// The table each text of a reading comes from, by the name its translations
+// are filed under (the number text is a formula: nothing to translate).
+inline constexpr std::array<const char*, kTextCount> kTextTables{
+    nullptr, "NumberDescription", "Interpretation", "Stone", "Totem",
+    "Herb",  "EssentialOil",      "FlowerRemedy"};
+
 // The number of reading row r: 0..9, then 11, then 22.
 std::int16_t EnochianNumber(int row);
 std::string_view NumberDescription(int row);
@@ -62,7 +68,11 @@ struct Reading {
     Cell cell{0, 0};
     bool combinationMet = false;
     std::int16_t number = 0; // the number of the reading's row
-    std::string explanation; // how the number came about, for people
+    // How the number came about, for people: the dice values ("4, 6, 6"), and
+    // either the combination met ("5+6") or the passes of the reduction
+    // ("16, 1+6 = 7"). The windows put them into words.
+    std::string dice;
+    std::string working;
 };
 
 // The reading of a finished cast (2 to 4 dice, each 0..6, in cast order).

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Makes the README's pictures from the real windows: a scripted cast,
-// grabbed off screen. Usage: screenshots <output folder> [scale]
+// grabbed off screen, in the desktop's language as the program chooses it
+// (LANG=de_DE.UTF-8 for German). Usage: screenshots <output folder> [scale]
 #include "AppInfo.h"
 #include "DiceCast.h"
 #include "Doubles.h"
 #include "FontsAndColours.h"
 #include "Links.h"
+#include "Translation.h"
 #include "frmAbout.h"
 #include "frmExit.h"
 #include "frmMain.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -48,6 +51,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
     QApplication::setFont(ProgramFont()); // as the program does
+    Translations translations;
+    translations.Install(
+        ChooseTranslation(QLocale::system().uiLanguages(), AvailableTranslations()));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     // Doubles stand in for the platform: no browser opens and a message is
     // recorded instead of waited on.

@@ -16,8 +16,7 @@ PromoFront PromoChoice(int n) {
 
 bool RunStartup(const Services& s, StartupTarget& target) {
     if (s.lock.TryAcquire() == InstanceLock::Result::HeldByAnother) {
-        s.boxes.Show(nullptr, MsgIcon::Information, MsgButtons::Ok,
-                     QString::fromLatin1(kAlreadyRunning));
+        s.boxes.Show(nullptr, MsgIcon::Information, MsgButtons::Ok, kAlreadyRunning());
         s.end.CloseAllAndEnd();
         return false;
     }

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "ServiceBundle.h"
+#include "Translation.h"
 
 namespace dicemere {
 
-inline constexpr const char* kAlreadyRunning = "Application is already running";
+inline constexpr Text kAlreadyRunning{
+    "Startup", QT_TRANSLATE_NOOP("Startup", "Application is already running")};
 
 enum class PromoFront { FullBrand, Cobrand, Unchanged };
 

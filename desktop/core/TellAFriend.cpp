@@ -22,31 +22,37 @@ Referral modTellAFriend::Trimmed(const Referral& t) {
 
 QString modTellAFriend::CheckAddresses(const Referral& r) {
     if (r.email == r.friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return QCoreApplication::translate("modTellAFriend",
+                                           "Please Enter Distinct Email Addresses");
     const auto lacks = [&r](QLatin1Char c) {
         return !r.email.contains(c) || !r.friendEmail.contains(c);
     };
     if (lacks(QLatin1Char('@')) || lacks(QLatin1Char('.')))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Proper Email Address");
     return {};
 }
 
 QString modTellAFriend::CheckFields(const Referral& r) {
     struct Field {
         const QString& text;
-        const char* placeholder;
+        const Text& placeholder;
         const char* message;
     };
     const Field fields[] = {
-        {r.name, placeholders::kName, "Please Enter Your Name"},
-        {r.email, placeholders::kEmail, "Please Enter Your Email"},
-        {r.message, placeholders::kMessage, "Please Enter Your Message"},
-        {r.friendName, placeholders::kFriendName, "Please Enter Your Friend's Name"},
-        {r.friendEmail, placeholders::kFriendEmail, "Please Enter Your Friend's Email"},
+        {r.name, placeholders::kName,
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
+        {r.email, placeholders::kEmail,
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
+        {r.message, placeholders::kMessage,
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
+        {r.friendName, placeholders::kFriendName,
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
+        {r.friendEmail, placeholders::kFriendEmail,
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
     };
     for (const Field& f : fields)
-        if (f.text.isEmpty() || f.text == QString::fromLatin1(f.placeholder))
-            return QString::fromLatin1(f.message);
+        if (f.text.isEmpty() || f.text == f.placeholder())
+            return QCoreApplication::translate("modTellAFriend", f.message);
     return {};
 }
 

@@ -4,20 +4,26 @@
 
 #include "Links.h"
 #include "PlatformInterfaces.h"
+#include "Translation.h"
 
 #include <QString>
 
 namespace dicemere {
 
 namespace placeholders {
-inline constexpr const char* kName = "Your Name";
-inline constexpr const char* kEmail = "Your Email Address";
-inline constexpr const char* kMessage = "Your Message";
-inline constexpr const char* kFriendName = "Friend's Name";
-inline constexpr const char* kFriendEmail = "Friend's Email Address";
+inline constexpr Text kName{"modTellAFriend", QT_TRANSLATE_NOOP("modTellAFriend", "Your Name")};
+inline constexpr Text kEmail{"modTellAFriend",
+                             QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address")};
+inline constexpr Text kMessage{"modTellAFriend",
+                               QT_TRANSLATE_NOOP("modTellAFriend", "Your Message")};
+inline constexpr Text kFriendName{"modTellAFriend",
+                                  QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name")};
+inline constexpr Text kFriendEmail{"modTellAFriend",
+                                   QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address")};
 } // namespace placeholders
 
-inline constexpr const char* kSpaceInEmail = "Email Address Cannot Contain Space";
+inline constexpr Text kSpaceInEmail{
+    "modTellAFriend", QT_TRANSLATE_NOOP("modTellAFriend", "Email Address Cannot Contain Space")};
 
 // The five texts of the form, in the order of the address.
 struct Referral {

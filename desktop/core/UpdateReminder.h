@@ -4,6 +4,7 @@
 
 #include "Links.h"
 #include "PlatformInterfaces.h"
+#include "Translation.h"
 
 #include <optional>
 
@@ -11,8 +12,11 @@ namespace dicemere {
 
 inline constexpr const char* kReminderSection = "Settings";
 inline constexpr const char* kReminderValue = "Duration";
-inline constexpr const char* kReminderQuestion =
-    "There maybe an update to this software available\nDo you want to check for an update?";
+inline constexpr Text kReminderQuestion{
+    "UpdateReminder",
+    QT_TRANSLATE_NOOP(
+        "UpdateReminder",
+        "There maybe an update to this software available\nDo you want to check for an update?")};
 
 // The stored date is ISO 8601 (yyyy-MM-dd), whatever the locale.
 QString ReminderDateText(const QDate& date);

@@ -35,8 +35,8 @@ void FitToText(QLabel* label) {
     label->resize(text + QSize(margins + m.left() + m.right(), margins + m.top() + m.bottom()));
 }
 
-QLabel* MakeLabel(QWidget* parent, const LabelRow& row) {
-    QLabel* label = MakeLabel(QString::fromLatin1(row.name), parent, QString::fromUtf8(row.text),
+QLabel* MakeLabel(QWidget* parent, const LabelRow& row, const QString& text) {
+    QLabel* label = MakeLabel(QString::fromLatin1(row.name), parent, text,
                               ProgramFont(row.points, row.bold), QColor::fromRgb(row.colour));
     if (row.wrap) {
         label->setWordWrap(true);

@@ -39,7 +39,8 @@ struct LabelRow {
     QRgb colour;
     bool wrap; // word-wrapped from the top left corner
 };
-QLabel* MakeLabel(QWidget* parent, const LabelRow& row);
+// Its text is given apart: the row's, in the user's language.
+QLabel* MakeLabel(QWidget* parent, const LabelRow& row, const QString& text);
 
 // What a caption shows: "&&" is one ampersand, a lone "&" marks the access key.
 QString VisibleText(const QString& caption);

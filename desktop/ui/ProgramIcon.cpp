@@ -73,7 +73,7 @@ QIcon ProgramIcon() {
 }
 
 IconPicture::IconPicture(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QStringLiteral("Dicemere icon"));
+    setAccessibleName(tr("Dicemere icon"));
 }
 
 void IconPicture::paintEvent(QPaintEvent*) {

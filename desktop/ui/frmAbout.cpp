@@ -6,6 +6,7 @@
 #include "Layout.h"
 #include "LinkLabel.h"
 #include "ProgramIcon.h"
+#include "SharedTexts.h"
 #include "WindowPlacement.h"
 
 #include <QFrame>
@@ -31,30 +32,26 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     PlaceTwips(picIcon, 90, 120, 480, 480);
 
-    static constexpr std::array<LabelRow, 3> kLabels{{
-        {"Label2", kWindowCaption, 750, 120, 3975, 270, 12, true, 0x000000, false},
-        {"Label1",
-         "Dicemere is a method of numerology divination that relates dice and numbers to help "
-         "you find solutions to your problems.",
-         750, 390, 4785, 811, 8.25, false, 0xffffff, true},
-        {"Label3",
-         "Home Business Opportunity. Start your own Internet business and make money online. Get "
-         "this software fully branded for your website.",
-         90, 1800, 5445, 615, 8.25, true, 0xffff00, true},
-    }};
-    for (const LabelRow& row : kLabels)
-        MakeLabel(this, row);
+    static constexpr LabelRow kLabel2{"Label2", kWindowCaption, 750,      120,  3975, 270,
+                                      12,       true,           0x000000, false};
+    static constexpr LabelRow kLabel1{
+        "Label1", kProgramPurpose.source, 750, 390, 4785, 811, 8.25, false, 0xffffff, true};
+    static constexpr LabelRow kLabel3{
+        "Label3", kFullBrandOffer.source, 90, 1800, 5445, 615, 8.25, true, 0xffff00, true};
+    MakeLabel(this, kLabel2, QString::fromLatin1(kWindowCaption));
+    MakeLabel(this, kLabel1, kProgramPurpose());
+    MakeLabel(this, kLabel3, kFullBrandOffer());
 
     const QColor linkGreen(0, 255, 0);
-    auto* lblHomePage = new LinkLabel(
-        QStringLiteral("Click here to visit ") + QString::fromLatin1(sites::kMaker), this);
+    auto* lblHomePage =
+        new LinkLabel(tr("Click here to visit %1").arg(QLatin1String(sites::kMaker)), this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     lblHomePage->setFont(ProgramFont(8.25, false, true));
     Paint(lblHomePage, linkGreen);
     PlaceTwips(lblHomePage, 1485, 1200, 4050, 195);
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
-    auto* lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details"), this);
+    auto* lblCoBrand = new LinkLabel(tr("Click here for more details"), this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
     lblCoBrand->setFont(ProgramFont(8.25, false, true));
     Paint(lblCoBrand, linkGreen);
@@ -70,7 +67,7 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     rule.setColor(QPalette::Window, QColor(0, 255, 255));
     line2->setPalette(rule);
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setFont(ProgramFont(8.25, true));
     cmdOK_->setDefault(true); // Enter presses OK; Escape rejects, which closes alike

@@ -22,21 +22,24 @@ namespace dicemere {
 namespace {
 
 constexpr std::array<const char*, 4> kPromotions{
-    "Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free "
-    "programs like Dicemere alive and up to date.",
-    "Please drop in at the www.example.com discussion forum regularly. Your visits are what keep "
-    "programs like this one maintained and free.",
-    "Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum's "
-    "visitors are what pay for programs like this one.",
-    "Make www.example.com a regular stop. Each visit to our forum supports the upkeep of "
-    "Dicemere and our other free programs.",
+    QT_TRANSLATE_NOOP("dicemere::frmExit", "Visit www.example.com often. Every visit to our mystic "
+                                           "discussion forum helps us keep free "
+                                           "programs like Dicemere alive and up to date."),
+    QT_TRANSLATE_NOOP("dicemere::frmExit", "Please drop in at the www.example.com discussion forum "
+                                           "regularly. Your visits are what keep "
+                                           "programs like this one maintained and free."),
+    QT_TRANSLATE_NOOP("dicemere::frmExit", "Like Dicemere? Come and talk with other seekers at "
+                                           "www.example.com every week: the forum's "
+                                           "visitors are what pay for programs like this one."),
+    QT_TRANSLATE_NOOP(
+        "dicemere::frmExit",
+        "Make www.example.com a regular stop. Each visit to our forum supports the upkeep of "
+        "Dicemere and our other free programs."),
 };
 
 } // namespace
 
-QString ExitPromotion(int k) {
-    return QString::fromLatin1(kPromotions.at(static_cast<std::size_t>(k)));
-}
+QString ExitPromotion(int k) { return frmExit::tr(kPromotions.at(static_cast<std::size_t>(k))); }
 
 int ExitPromotionIndex(float r) { return static_cast<int>(4.0 * static_cast<double>(r)); }
 
@@ -65,25 +68,24 @@ frmExit::frmExit(const Services& services, QWidget* parent)
 
     static constexpr LabelRow kLabel2{"Label2", "",   120,  840,      6975,
                                       1095,     9.75, true, 0x000000, true};
-    Label2_ = MakeLabel(this, kLabel2);
+    Label2_ = MakeLabel(this, kLabel2, QString());
     Label2_->setText(ExitPromotion(1));
 
-    Check1_ = new QCheckBox(QStringLiteral("Click Here To Visit ") +
-                                QString::fromLatin1(sites::kMakerHost) + QStringLiteral(" Now"),
-                            this);
+    Check1_ =
+        new QCheckBox(tr("Click Here To Visit %1 Now").arg(QLatin1String(sites::kMakerHost)), this);
     Check1_->setObjectName(QStringLiteral("Check1"));
     Check1_->setFont(ProgramFont(14.25));
     Check1_->setCursor(Qt::PointingHandCursor);
     PlaceTwips(Check1_, 30, 2040, 7185, 555);
     connect(Check1_, &QCheckBox::clicked, this, &frmExit::Check1_Click);
 
-    cmdClose_ = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose_ = new QPushButton(tr("E&xit"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
     PlaceTwips(cmdClose_, 6000, 2760, 1245, 375);
     cmdClose_->setAutoDefault(true);
     connect(cmdClose_, &QPushButton::clicked, this, &frmExit::cmdClose_Click);
 
-    Frame2_ = new QGroupBox(QStringLiteral("Refer A Friend"), this);
+    Frame2_ = new QGroupBox(tr("Refer A Friend"), this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     Frame2_->setFont(ProgramFont(9.75, true));
     PlaceTwips(Frame2_, 120, 3240, 7065, 1455);
@@ -91,7 +93,7 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     struct BoxRow {
         PlaceholderEdit** box;
         const char* name;
-        const char* placeholder;
+        const Text& placeholder;
         PlaceholderEdit::Kind kind;
         int left, top;
     };
@@ -109,8 +111,8 @@ frmExit::frmExit(const Services& services, QWidget* parent)
          PlaceholderEdit::Kind::Address, 3600, 720},
     }};
     for (const BoxRow& row : boxes) {
-        auto* box = new PlaceholderEdit(QString::fromLatin1(row.name),
-                                        QString::fromLatin1(row.placeholder), row.kind, Frame2_);
+        auto* box = new PlaceholderEdit(QString::fromLatin1(row.name), row.placeholder(), row.kind,
+                                        Frame2_);
         box->setFont(ProgramFont());
         box->setMaxLength(row.kind == PlaceholderEdit::Kind::Address ? kMaxAddress : kMaxName);
         PlaceTwips(box, row.left, row.top, 3375, 285);
@@ -120,7 +122,7 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     connect(txtFriendEmail_, &PlaceholderEdit::spaceRefused, this,
             &frmExit::txtFriendEmail_SpaceRefused);
 
-    cmdSubmit_ = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2_);
+    cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), Frame2_);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit_->setFont(ProgramFont());
     PlaceTwips(cmdSubmit_, 1920, 1080, 3375, 285);
@@ -129,36 +131,38 @@ frmExit::frmExit(const Services& services, QWidget* parent)
 
     // Below the visible part of its frame, as laid out; it takes no focus,
     // so nothing can be typed into it unseen.
-    txtMessage_ = new QPlainTextEdit(QStringLiteral("Your Message\r\n"), Frame2_);
+    txtMessage_ = new QPlainTextEdit(placeholders::kMessage() + QStringLiteral("\r\n"), Frame2_);
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage_->setAccessibleName(QString::fromLatin1(placeholders::kMessage));
+    txtMessage_->setAccessibleName(placeholders::kMessage());
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage_->setFocusPolicy(Qt::NoFocus);
     txtMessage_->setFont(ProgramFont());
     PlaceTwips(txtMessage_, 4800, 3600, 1815, 495);
 
-    auto* frame6 = new QGroupBox(QStringLiteral("More Programs From Example"), this);
+    auto* frame6 = new QGroupBox(tr("More Programs From Example"), this);
     frame6->setObjectName(QStringLiteral("Frame6"));
     frame6->setFont(ProgramFont(9.75, true));
     PlaceTwips(frame6, 7320, 120, 3735, 4575);
 
-    static constexpr LabelRow kLabel3{
-        "Label3",
-        "Enjoyed Dicemere? The makers of www.example.com publish a whole range of small, friendly "
-        "programs for astrology, tarot, numerology and everyday divination, and every one of them "
-        "is free to try. Follow the link below to browse the Example Apps catalogue and find your "
-        "next favourite.",
-        120,
-        360,
-        3495,
-        3855,
-        9,
-        false,
-        0x000000,
-        true};
-    MakeLabel(frame6, kLabel3);
+    static constexpr LabelRow kLabel3{"Label3",
+                                      QT_TR_NOOP("Enjoyed Dicemere? The makers of www.example.com "
+                                                 "publish a whole range of small, friendly "
+                                                 "programs for astrology, tarot, numerology and "
+                                                 "everyday divination, and every one of them "
+                                                 "is free to try. Follow the link below to browse "
+                                                 "the Example Apps catalogue and find your "
+                                                 "next favourite."),
+                                      120,
+                                      360,
+                                      3495,
+                                      3855,
+                                      9,
+                                      false,
+                                      0x000000,
+                                      true};
+    MakeLabel(frame6, kLabel3, tr(kLabel3.text));
 
-    lblGoToHome_ = new LinkLabel(QStringLiteral("Click Here To Visit Example Apps"), frame6);
+    lblGoToHome_ = new LinkLabel(tr("Click Here To Visit Example Apps"), frame6);
     lblGoToHome_->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome_->setFont(ProgramFont(9, true, true));
     Paint(lblGoToHome_, QColor(0, 0, 192));
@@ -227,7 +231,7 @@ void frmExit::Check1_Click(bool ticked) {
 void frmExit::lblGoToHome_Click() { services_.help.OpenCataloguePage(); }
 
 void frmExit::RefuseSpace(PlaceholderEdit* box) {
-    services_.boxes.Show(this, MsgIcon::Error, MsgButtons::Ok, QString::fromLatin1(kSpaceInEmail));
+    services_.boxes.Show(this, MsgIcon::Error, MsgButtons::Ok, kSpaceInEmail());
     box->setFocus(Qt::OtherFocusReason);
 }
 

@@ -109,7 +109,7 @@ private Q_SLOTS:
                 QVERIFY2(caption == ThrowCaption(count, n) || caption == ThrowCaption(count + 1, n),
                          qPrintable(caption));
             } else {
-                QCOMPARE(throwButton->text(), QString::fromLatin1(kResultInvitation));
+                QCOMPARE(throwButton->text(), kResultInvitation());
             }
             if (count >= n)
                 castFinished = true;
