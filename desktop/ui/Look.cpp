@@ -3,6 +3,7 @@
 
 #include "IconBitmaps.h"
 #include "Pictures.h"
+#include "WindowPlacement.h"
 
 #include <QFontDatabase>
 #include <QIconEngine>
@@ -57,9 +58,8 @@ QLabel* MakeLabel(QWidget* parent, const LabelRow& row) {
 
 void CentreOnScreen(QWidget* window) {
     if (const QScreen* s = window->screen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        window->move(frame.topLeft());
+        // move() places the frame's top-left corner, title bar included.
+        window->move(PlaceWindow(window->frameGeometry().size(), s->availableGeometry()));
     }
 }
 

@@ -41,7 +41,8 @@ struct LabelRow {
 };
 QLabel* MakeLabel(QWidget* parent, const LabelRow& row);
 
-// Puts a top-level window in the middle of its screen's free area.
+// Puts a top-level window in the middle of its screen's free area when it
+// fits there; otherwise its title bar and top-left corner stay on the screen.
 void CentreOnScreen(QWidget* window);
 
 // Verdana where installed, else DejaVu Sans.
