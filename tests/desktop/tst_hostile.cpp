@@ -112,7 +112,15 @@ Run RunProgram(const QString& program, const QStringList& args, const QStringLis
                const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
                const QString& workingDir = {}) {
     QProcess p;
-    p.setProcessEnvironment(env);
+    QProcessEnvironment environment = env;
+    if (!strace.isEmpty()) {
+        // LeakSanitizer cannot work under ptrace and fails the program at its
+        // end (sanitizer builds only; other builds ignore the variable).
+        const QString asan = environment.value(QStringLiteral("ASAN_OPTIONS"));
+        environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                           asan + (asan.isEmpty() ? "" : ":") + QStringLiteral("detect_leaks=0"));
+    }
+    p.setProcessEnvironment(environment);
     if (!workingDir.isEmpty())
         p.setWorkingDirectory(workingDir);
     p.setChildProcessModifier([] { setsid(); });
