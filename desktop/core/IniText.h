@@ -33,7 +33,8 @@ struct IniEdit {
 // makes it count (the last line of a key wins), the old line is then
 // rewritten behind the new one and the appended part cut off again. When the
 // new line does not fit in the old one, the old one becomes a comment and the
-// appended one stays. Empty when the file already holds the value.
+// appended one stays. The first edit appends; the second is the one that
+// makes the new value count. Empty when the file already holds the value.
 QList<IniEdit> InPlaceIniEdits(const QByteArray& file, const QString& section, const QString& key,
                                const QString& value);
 

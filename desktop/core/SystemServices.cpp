@@ -18,7 +18,8 @@ namespace dicemere {
 namespace {
 
 // Something that is there but is no regular file: never opened (a pipe would
-// block, a device never ends), never replaced.
+// block, a device never ends), never replaced. Links have been followed to
+// their target before this is asked.
 bool IsForeign(const QFileInfo& info) {
     return info.isSymLink() || (info.exists() && !info.isFile());
 }
