@@ -364,6 +364,24 @@ private Q_SLOTS:
             QVERIFY(after.st_size == (qint64(1) << 30) && after.st_blocks < 64);
     }
 
+    // The settings file is a link into a dotfile manager's folder: the
+    // program stores the date in the file the link names, and the link stays.
+    // Before, the link was taken for no store: nothing was ever stored.
+    void settingsFileIsALink() {
+        Home home;
+        const QString dotfiles = home.dir.filePath(QStringLiteral("dotfiles"));
+        QVERIFY(QDir().mkpath(dotfiles));
+        const QString target = dotfiles + QStringLiteral("/Dicemere.ini");
+        QVERIFY(Spit(target, OtherKeys(2)));
+        QVERIFY(QFile::link(QStringLiteral("../../dotfiles/Dicemere.ini"), home.ini()));
+        QVERIFY(home.start());
+        QVERIFY(QFileInfo(home.ini()).isSymLink());
+        const QByteArray stored = OtherKeys(2) + "[Settings]\nDuration=" + kToday.toLatin1() + "\n";
+        QCOMPARE(Slurp(target), stored);
+        QVERIFY(home.start()); // the same day: nothing asked, nothing written
+        QCOMPARE(Slurp(target), stored);
+    }
+
     // A store that cannot be written and a date 15 days old: before, the
     // question came at every start (and here, offscreen, waited for ever).
     void readOnlyStoreAsksNothing() {
