@@ -111,4 +111,44 @@ QByteArray WithIniValue(const QByteArray& file, const QString& section, const QS
     return out;
 }
 
+QList<IniEdit> InPlaceIniEdits(const QByteArray& file, const QString& section, const QString& key,
+                               const QString& value) {
+    const QList<Line> lines = Lines(file);
+    const QByteArray sectionName = section.toUtf8();
+    const QByteArray keyName = key.toUtf8();
+    QList<qsizetype> keyLines;
+    ForEachKeyLine(file, lines, sectionName, keyName, [&](qsizetype i) { keyLines.append(i); });
+    if (!keyLines.isEmpty() && IniValue(file, section, key) == value)
+        return {};
+    const QByteArray eol = file.contains("\r\n") ? "\r\n" : "\n";
+    const QByteArray entry = keyName + '=' + value.toUtf8();
+
+    // Appended as a comment: any part of it, written or not, says nothing.
+    QByteArray appended = file.isEmpty() || file.endsWith('\n') ? QByteArray() : eol;
+    appended += '[' + sectionName + ']' + eol;
+    const qsizetype mark = file.size() + appended.size();
+    appended += ';' + entry + eol;
+    QList<IniEdit> edits{{file.size(), appended}, {mark, " "}};
+
+    if (!keyLines.isEmpty()) {
+        const Line& last = lines[keyLines.last()];
+        const qsizetype room = last.end - last.begin;
+        if (entry.size() <= room) {
+            // Behind the appended line the old one is rewritten: first made a
+            // comment, then filled in, then its first byte made to count;
+            // spaces pad it to its old length.
+            const QByteArray line = entry + QByteArray(room - entry.size(), ' ');
+            edits.append({last.begin, ";"});
+            edits.append({last.begin + 1, line.mid(1)});
+            edits.append({last.begin, line.left(1)});
+            edits.append({0, {}, file.size()});
+            return edits;
+        }
+    }
+    // The old lines of the key are made comments, one byte each.
+    for (qsizetype i : keyLines)
+        edits.append({lines[i].begin, ";"});
+    return edits;
+}
+
 } // namespace dicemere

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "WindowPlacement.h"
 
+#include "WindowPosition.h"
+
 #include <QScreen>
 #include <QWidget>
 
@@ -8,9 +10,8 @@ namespace dicemere {
 
 void CentreOnScreen(QWidget* window) {
     if (const QScreen* s = window->screen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        window->move(frame.topLeft());
+        // move() places the frame's top-left corner, title bar included.
+        window->move(PlaceWindow(window->frameGeometry().size(), s->availableGeometry()));
     }
 }
 

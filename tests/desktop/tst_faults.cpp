@@ -8,12 +8,14 @@
 #include "SettingsAndLock.h"
 #include "UpdateReminder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -43,6 +45,38 @@ QByteArray LargeSettings() {
         text += "key" + QByteArray::number(i) + "=value " + QByteArray::number(i) + "\n";
     return text + "[Settings]\nDuration=2001-01-01\n";
 }
+
+// Sets a file's modification time.
+bool Age(const QString& path, const QDateTime& when) {
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
+// Sets or (with a null value) removes an environment variable for the life
+// of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
 
 bool IsRoot() {
 #ifdef Q_OS_UNIX
@@ -213,6 +247,132 @@ private Q_SLOTS:
                  kind == QLatin1String("device") || kind == QLatin1String("dangling"));
         if (kind == QLatin1String("large"))
             QCOMPARE(Slurp(ini), large);
+    }
+
+#ifdef Q_OS_UNIX
+    // Dotfile managers keep the settings file elsewhere and link to it: the
+    // link is followed to a regular file, that file is written, and the link
+    // stays a link.
+    void linkToARegularFile_data() {
+        QTest::addColumn<int>("links");
+        QTest::newRow("link") << 1;
+        QTest::newRow("link to a link") << 2;
+    }
+    void linkToARegularFile() {
+        QFETCH(int, links);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("dotfiles"))));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("config"))));
+        const QString target = dir.filePath(QStringLiteral("dotfiles/Dicemere.ini"));
+        const QByteArray before("[Other]\nk=v\n[Settings]\nDuration=2001-01-01\n");
+        QVERIFY(Spit(target, before));
+        const QString ini = dir.filePath(QStringLiteral("config/Dicemere.ini"));
+        // Relative links, as dotfile managers make them.
+        QString pointsAt = QStringLiteral("../dotfiles/Dicemere.ini");
+        if (links == 2) {
+            QVERIFY(QFile::link(pointsAt, dir.filePath(QStringLiteral("config/middle.ini"))));
+            pointsAt = QStringLiteral("middle.ini");
+        }
+        QVERIFY(QFile::link(pointsAt, ini));
+        const QStringList configBefore =
+            QDir(dir.filePath(QStringLiteral("config")))
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+
+        IniSettingsStore store(ini);
+        QCOMPARE(store.Read(kSection, kValue), QStringLiteral("2001-01-01"));
+        QVERIFY(store.Write(kSection, kValue, QStringLiteral("2026-12-08")));
+        QCOMPARE(Slurp(target), QByteArray("[Other]\nk=v\n[Settings]\nDuration=2026-12-08\n"));
+        QVERIFY(QFileInfo(ini).isSymLink());
+        QCOMPARE(QFile::symLinkTarget(ini),
+                 QDir::cleanPath(QFileInfo(ini).absoluteDir().absoluteFilePath(pointsAt)));
+        QCOMPARE(
+            QDir(dir.filePath(QStringLiteral("config")))
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+            configBefore);
+        QCOMPARE(store.Read(kSection, kValue), QStringLiteral("2026-12-08"));
+    }
+#endif
+
+#ifdef Q_OS_LINUX
+    // Relative or missing homes are no homes: the XDG rules ignore a relative
+    // XDG_CONFIG_HOME, and without a usable $HOME the account's own home
+    // folder is asked of the system. Before, each folder the program was
+    // started from got a store of its own, and with no $HOME root made one
+    // at the top of the file system.
+    void settingsPathIgnoresRelativeAndMissingHomes_data() {
+        QTest::addColumn<QByteArray>("xdgConfigHome"); // null: unset
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("base"); // "home", "xdg" or "account"
+        QTest::newRow("absolute XDG_CONFIG_HOME")
+            << QByteArray("@/xdg") << QByteArray("@") << "xdg";
+        QTest::newRow("relative XDG_CONFIG_HOME")
+            << QByteArray("xdg/config") << QByteArray("@") << "home";
+        QTest::newRow("empty XDG_CONFIG_HOME") << QByteArray("") << QByteArray("@") << "home";
+        QTest::newRow("relative HOME") << QByteArray() << QByteArray("somewhere") << "account";
+        QTest::newRow("empty HOME") << QByteArray() << QByteArray("") << "account";
+        QTest::newRow("HOME unset") << QByteArray() << QByteArray() << "account";
+        QTest::newRow("both relative") << QByteArray("xdg") << QByteArray(".") << "account";
+    }
+    void settingsPathIgnoresRelativeAndMissingHomes() {
+        QFETCH(QByteArray, xdgConfigHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, base);
+        QTemporaryDir dir;
+        const QByteArray root = QFile::encodeName(dir.path());
+        if (!xdgConfigHome.isNull())
+            xdgConfigHome.replace('@', root);
+        if (!home.isNull())
+            home.replace('@', root);
+        const ScopedEnv setXdg("XDG_CONFIG_HOME", xdgConfigHome);
+        const ScopedEnv setHome("HOME", home);
+        QString expected;
+        if (base == QLatin1String("xdg")) {
+            expected = dir.filePath(QStringLiteral("xdg/Dicemere/Dicemere.ini"));
+        } else if (base == QLatin1String("home")) {
+            expected = dir.filePath(QStringLiteral(".config/Dicemere/Dicemere.ini"));
+        } else {
+            const passwd* account = getpwuid(geteuid());
+            const QString accountHome = account ? QFile::decodeName(account->pw_dir) : QString();
+            if (!accountHome.isEmpty() && QFileInfo(accountHome).isDir())
+                expected =
+                    QDir(accountHome).filePath(QStringLiteral(".config/Dicemere/Dicemere.ini"));
+        }
+        QCOMPARE(IniSettingsStore::DefaultPath(), QDir::cleanPath(expected));
+        // Nor does the lock use a relative place.
+        const ScopedEnv setCache("XDG_CACHE_HOME", "cache");
+        for (const QString& place : QtInstanceLock::DefaultPaths())
+            QVERIFY2(QDir::isAbsolutePath(place), qPrintable(place));
+    }
+#endif
+
+    // A write killed at its rename leaves its temporary file beside the
+    // settings; the next write that succeeds removes ours once they are old,
+    // and nothing else.
+    void staleTemporariesAreRemoved() {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Dicemere.ini"));
+        QVERIFY(Spit(ini, "[Settings]\nDuration=2001-01-01\n"));
+        const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-2);
+        const QStringList stale{QStringLiteral("Dicemere.ini.Ab12Cd"),
+                                QStringLiteral("Dicemere.ini.zzzzzz")};
+        const QStringList kept{QStringLiteral("Dicemere.ini.bak"),     // not our pattern
+                               QStringLiteral("Dicemere.ini.Ab12Cde"), // nor this
+                               QStringLiteral("Dicemere.ini.Ab-2Cd"),
+                               QStringLiteral("Other.ini.Ab12Cd")};
+        for (const QString& name : stale + kept) {
+            QVERIFY(Spit(dir.filePath(name), "x"));
+            QVERIFY(Age(dir.filePath(name), old));
+        }
+        // One of ours that is new may be another copy's write in progress.
+        const QString fresh = QStringLiteral("Dicemere.ini.Xy34Zw");
+        QVERIFY(Spit(dir.filePath(fresh), "x"));
+        IniSettingsStore store(ini);
+        QVERIFY(store.Write(kSection, kValue, QStringLiteral("2026-12-08")));
+        QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        QStringList expected = kept + QStringList{fresh, QStringLiteral("Dicemere.ini")};
+        left.sort();
+        expected.sort();
+        QCOMPARE(left, expected);
     }
 
     // The first place of the lock cannot be used: the next one is, and a

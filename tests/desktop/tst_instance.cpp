@@ -72,6 +72,34 @@ private Q_SLOTS:
         QVERIFY(Ended(*next));
     }
 
+#ifdef Q_OS_UNIX
+    // Whatever a copy that died left in its lock file, nobody holds the lock:
+    // the next start takes it at once. Before, an empty or unreadable lock
+    // file refused every start for about 30 s after it was written.
+    void leftoverLockFileIsFreeAtOnce_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("cut short") << QByteArray("12");
+        QTest::newRow("garbage") << QByteArray("\xff\xfe not a lock\n");
+    }
+    void leftoverLockFileIsFreeAtOnce() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("com.example.Dicemere.lock"));
+        QFile left(path);
+        QVERIFY(left.open(QIODevice::WriteOnly));
+        left.write(content);
+        left.close();
+        auto next = Start(path);
+        QCOMPARE(Answer(*next), QByteArray("owner"));
+        auto second = Start(path);
+        QCOMPARE(Answer(*second), QByteArray("busy"));
+        QVERIFY(Ended(*second));
+        next->closeWriteChannel();
+        QVERIFY(Ended(*next));
+    }
+#endif
+
     // Five rounds of twenty copies started at the same instant; between
     // rounds the owner is killed, and the next round takes over at once.
     void twentyAtOnceGiveOneOwner() {
