@@ -26,9 +26,9 @@ QString PreferredPlatform(const DisplayEnvironment& environment, const QStringLi
     // Qt takes an empty QT_QPA_PLATFORM as no choice at all; so does the program.
     if (!environment.qpaPlatform.trimmed().isEmpty() || PlatformArgument(arguments))
         return {};
-    const bool wayland = !environment.waylandDisplay.isEmpty() ||
-                         environment.sessionType.compare(QLatin1String("wayland"),
-                                                         Qt::CaseInsensitive) == 0;
+    const bool wayland =
+        !environment.waylandDisplay.isEmpty() ||
+        environment.sessionType.compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0;
     if (!wayland)
         return {};
     if (!environment.display.isEmpty())

@@ -43,8 +43,8 @@ private Q_SLOTS:
             << QString() << QString() << kWaylandSocket << QStringLiteral("wayland") << plain
             << QStringLiteral("wayland");
         QTest::newRow("empty QT_QPA_PLATFORM is no choice")
-            << QStringLiteral("") << kGnomeDisplay << kWaylandSocket << QStringLiteral("wayland") << plain
-            << xThenWayland;
+            << QStringLiteral("") << kGnomeDisplay << kWaylandSocket << QStringLiteral("wayland")
+            << plain << xThenWayland;
         QTest::newRow("blank QT_QPA_PLATFORM is no choice")
             << QStringLiteral("  ") << kGnomeDisplay << kWaylandSocket << QStringLiteral("wayland")
             << plain << xThenWayland;
@@ -55,23 +55,21 @@ private Q_SLOTS:
             << xThenWayland;
 
         // Qt's own choice stands.
-        QTest::newRow("X11 session")
-            << QString() << kGnomeDisplay << QString() << QStringLiteral("x11") << plain
-            << QString();
+        QTest::newRow("X11 session") << QString() << kGnomeDisplay << QString()
+                                     << QStringLiteral("x11") << plain << QString();
         QTest::newRow("X server and no session type")
             << QString() << kGnomeDisplay << QString() << QString() << plain << QString();
         QTest::newRow("no display at all")
             << QString() << QString() << QString() << QString() << plain << QString();
-        QTest::newRow("tty session") << QString() << QString() << QString()
-                                     << QStringLiteral("tty") << plain << QString();
+        QTest::newRow("tty session")
+            << QString() << QString() << QString() << QStringLiteral("tty") << plain << QString();
 
         // The user's choice stands.
         QTest::newRow("QT_QPA_PLATFORM=wayland")
             << QStringLiteral("wayland") << kGnomeDisplay << kWaylandSocket
             << QStringLiteral("wayland") << plain << QString();
-        QTest::newRow("QT_QPA_PLATFORM=offscreen")
-            << QStringLiteral("offscreen") << QString() << QString() << QString() << plain
-            << QString();
+        QTest::newRow("QT_QPA_PLATFORM=offscreen") << QStringLiteral("offscreen") << QString()
+                                                   << QString() << QString() << plain << QString();
         QTest::newRow("QT_QPA_PLATFORM=xcb without an X server")
             << QStringLiteral("xcb") << QString() << kWaylandSocket << QStringLiteral("wayland")
             << plain << QString();
