@@ -51,7 +51,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://dicemere.example.com)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# qt6-wayland: the program runs natively on a Wayland desktop that has no XWayland (and when
+# the user asks for it); without the plugin it could not start there at all.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dice-based Enochian numerology readings")
 set(CPACK_PACKAGE_DESCRIPTION "Dicemere is a small desktop program for dice-based Enochian numerology.
 Choose two, three or four dice and cast them one at a time onto a circle:

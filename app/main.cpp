@@ -5,6 +5,7 @@
 #include "Links.h"
 #include "MainSession.h"
 #include "MessageBoxesAndBrowser.h"
+#include "PlatformChoice.h"
 #include "ProgramEnd.h"
 #include "ProgramIcon.h"
 #include "ProgramStyle.h"
@@ -18,8 +19,35 @@
 
 using namespace dicemere;
 
+namespace {
+
+// Picks the window-system plugin before Qt does, when the user has named none. Returns whether
+// QT_QPA_PLATFORM was set here: it is taken back once Qt has read it, so that the browser and
+// whatever else the program starts get the user's own environment.
+bool ChooseWindowSystem(int argc, char* argv[]) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString plugins = PreferredPlatform(CurrentDisplayEnvironment(), arguments);
+    if (plugins.isEmpty())
+        return false;
+    qputenv("QT_QPA_PLATFORM", plugins.toLocal8Bit());
+    return true;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    const bool chosenHere = ChooseWindowSystem(argc, argv);
     QApplication app(argc, argv);
+    if (chosenHere)
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QString::fromLatin1(kAppName));
     QApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
