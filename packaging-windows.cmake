@@ -50,4 +50,6 @@ set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN dicemere.exe)
 # CPack's NSIS template with the per-user install (cmake/NSIS.template.in).
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+# The staged files' dates: SOURCE_DATE_EPOCH, when it is set, rather than the build's time.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ReproduciblePackage.cmake)
 include(CPack)
