@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # The Windows package: dicemere.exe with every DLL it needs and nothing more, as an NSIS
-# installer (per user, no administrator rights) and a portable zip.
+# installer (per user, no administrator rights) and a portable zip (scripts/windows-zip, from
+# the same files: CPack's zip lists them in the order the file system gives).
 
 install(TARGETS dicemere RUNTIME DESTINATION .)
 
@@ -26,7 +27,7 @@ endforeach()
 list(REMOVE_DUPLICATES DICEMERE_RUNTIME_DIRS)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 
-set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME Dicemere)
 set(CPACK_PACKAGE_VENDOR "The Dicemere developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
