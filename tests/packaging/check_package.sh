@@ -52,8 +52,18 @@ done
 missing=$(ldd "$root/usr/bin/dicemere" | grep 'not found' || true)
 [ -z "$missing" ] || fail "unresolved libraries: $missing"
 
+# Dated from SOURCE_DATE_EPOCH as a release is; made again a second later, in another time
+# zone, the package must be the same to the byte. (The umask is fixed, as ./dev release fixes
+# it: CPack gives the .deb's own members the modes the umask leaves.)
+export SOURCE_DATE_EPOCH=1796688000
+umask 022
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null) || fail "cpack"
 deb=$(ls "$work"/deb/*.deb)
+sleep 1
+(cd "$build" && TZ=Pacific/Kiritimati cpack -G DEB -B "$work/again" >/dev/null) || fail "cpack"
+cmp -s "$deb" "$work/again/$(basename "$deb")" || fail "the same build made two different packages"
+undated=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | grep -v ' 2026-12-08 00:00:00 ' || true)
+[ -z "$undated" ] || fail "package files not dated from SOURCE_DATE_EPOCH: $undated"
 packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort)
 [ "$packaged" = "$installed" ] || fail "package files differ:
 $packaged"
