@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # The Windows package: dicemere.exe with every DLL it needs and nothing more, as an NSIS
-# installer (per user, no administrator rights) and a portable zip.
+# installer (per user, no administrator rights) and a portable zip (scripts/windows-zip, from
+# the same files: CPack's zip lists them in the order the file system gives).
 
 install(TARGETS dicemere RUNTIME DESTINATION .)
 
@@ -33,7 +34,7 @@ endforeach()
 list(REMOVE_DUPLICATES DICEMERE_RUNTIME_DIRS)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 
-set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME Dicemere)
 set(CPACK_PACKAGE_VENDOR "The Dicemere developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -57,4 +58,6 @@ set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN dicemere.exe)
 # CPack's NSIS template with the per-user install (cmake/NSIS.template.in).
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+# The staged files' dates: SOURCE_DATE_EPOCH, when it is set, rather than the build's time.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ReproduciblePackage.cmake)
 include(CPack)

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the build into a scratch folder and builds the Debian package, then
-# checks both as a distribution would: validators, file list, libraries, lintian.
+# checks both as a distribution would: validators, file list, libraries, lintian, and that
+# every file that names the version names the one the build was made with.
+#   check_package.sh <build folder> <application id> <version>
 set -euo pipefail
 build=$1
+app=$2
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 root="$work/root"
-app=com.example.Dicemere
 
 expected="usr/bin/dicemere
 usr/share/applications/$app.desktop
@@ -34,6 +37,13 @@ out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml
     fail "metainfo: $out"
 ! grep -qE '^(W|E):' <<<"$out" || fail "metainfo: $out"
 
+release=$(grep -o '<release version="[^"]*"' "$root/usr/share/metainfo/$app.metainfo.xml" | head -n1)
+[ "$release" = "<release version=\"$version\"" ] || fail "metainfo's newest release is not $version: $release"
+head -n1 < <(gzip -dc "$root/usr/share/doc/dicemere/changelog.gz") | grep -q "^dicemere ($version) " ||
+    fail "changelog's newest entry is not $version"
+gzip -dc "$root/usr/share/man/man1/dicemere.1.gz" | grep -q "^\.TH DICEMERE 1 \"[^\"]*\" \"Dicemere $version\"" ||
+    fail "man page is not for $version"
+
 for size in 48 64 128 256; do
     file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app.png" |
         grep -q "$size x $size" || fail "icon $size is not $size px"
@@ -42,11 +52,22 @@ done
 missing=$(ldd "$root/usr/bin/dicemere" | grep 'not found' || true)
 [ -z "$missing" ] || fail "unresolved libraries: $missing"
 
+# Dated from SOURCE_DATE_EPOCH as a release is; made again a second later, in another time
+# zone, the package must be the same to the byte. (The umask is fixed, as ./dev release fixes
+# it: CPack gives the .deb's own members the modes the umask leaves.)
+export SOURCE_DATE_EPOCH=1796688000
+umask 022
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null) || fail "cpack"
 deb=$(ls "$work"/deb/*.deb)
+sleep 1
+(cd "$build" && TZ=Pacific/Kiritimati cpack -G DEB -B "$work/again" >/dev/null) || fail "cpack"
+cmp -s "$deb" "$work/again/$(basename "$deb")" || fail "the same build made two different packages"
+undated=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | grep -v ' 2026-12-08 00:00:00 ' || true)
+[ -z "$undated" ] || fail "package files not dated from SOURCE_DATE_EPOCH: $undated"
 packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort)
 [ "$packaged" = "$installed" ] || fail "package files differ:
 $packaged"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version: $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends lacks Qt: $depends"
 dpkg-deb -x "$deb" "$work/x"
