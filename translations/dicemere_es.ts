@@ -900,7 +900,7 @@ Do you want to check for an update?</source>
     <name>dicemere::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Haga clic para visitar %1</translation>
+        <translation>Visite %1</translation>
     </message>
     <message>
         <source>Click here for more details</source>

@@ -904,7 +904,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Cliquez pour en savoir plus</translation>
+        <translation>En savoir plus</translation>
     </message>
     <message>
         <source>OK</source>

@@ -900,7 +900,7 @@ Deseja procurar atualizações?</translation>
     <name>dicemere::frmAbout</name>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Clique para visitar %1</translation>
+        <translation>Visite %1</translation>
     </message>
     <message>
         <source>Click here for more details</source>
