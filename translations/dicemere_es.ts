@@ -904,7 +904,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Haga clic para más detalles</translation>
+        <translation>Más detalles aquí</translation>
     </message>
     <message>
         <source>OK</source>
@@ -931,7 +931,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation>Haga clic para visitar %1 ahora</translation>
+        <translation>Visite %1 ahora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
