@@ -12,7 +12,7 @@ using namespace dicemere;
 
 namespace {
 
-QString Text(FuzzedDataProvider& data, bool last) {
+QString Typed(FuzzedDataProvider& data, bool last) {
     const std::string bytes =
         last ? data.ConsumeRemainingBytesAsString() : data.ConsumeRandomLengthString(2000);
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -28,11 +28,11 @@ void Require(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
     Referral typed;
-    typed.name = Text(data, false);
-    typed.email = Text(data, false);
-    typed.message = Text(data, false);
-    typed.friendName = Text(data, false);
-    typed.friendEmail = Text(data, true);
+    typed.name = Typed(data, false);
+    typed.email = Typed(data, false);
+    typed.message = Typed(data, false);
+    typed.friendName = Typed(data, false);
+    typed.friendEmail = Typed(data, true);
     const Referral r = modTellAFriend::Trimmed(typed);
     for (const QString* t : {&r.name, &r.email, &r.message, &r.friendName, &r.friendEmail})
         Require(!t->startsWith(QLatin1Char(' ')) && !t->endsWith(QLatin1Char(' ')));
