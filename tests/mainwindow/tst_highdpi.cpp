@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Crisp pictures and uncut texts at every scale (run at 100 %, 125 % and 200 %).
 #include "../support/MainWindowRig.h"
+#include "../support/WindowWalk.h"
 #include "DiceImages.h"
 #include "LinkLabel.h"
 #include "Pictures.h"
@@ -23,43 +24,6 @@ using namespace dicemere;
 using namespace dicemere::test;
 
 namespace {
-
-// A label's text fits it: wrapped, in its height; on one line, in its width.
-void CheckText(QWidget* label, bool wrapped) {
-    const QString who = label->objectName();
-    if (wrapped)
-        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                 qPrintable(who + QStringLiteral(": %1 > %2")
-                                      .arg(label->heightForWidth(label->width()))
-                                      .arg(label->height())));
-    else
-        QVERIFY2(
-            label->sizeHint().width() <= label->width(),
-            qPrintable(
-                who +
-                QStringLiteral(": %1 > %2").arg(label->sizeHint().width()).arg(label->width())));
-    // And the label lies inside its parent.
-    QVERIFY2(label->geometry().right() < label->parentWidget()->width(), qPrintable(who));
-}
-
-// Nothing visible in the window is cut off.
-void CheckNothingCut(QWidget* window) {
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(window))
-            continue;
-        const QString who = w->objectName();
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty())
-            CheckText(label, label->wordWrap());
-        if (auto* link = qobject_cast<LinkLabel*>(w))
-            CheckText(link, link->wordWrap());
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
-            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
-                     qPrintable(who));
-        if (auto* group = qobject_cast<QGroupBox*>(w))
-            QVERIFY2(group->fontMetrics().horizontalAdvance(group->title()) < group->width(),
-                     qPrintable(who));
-    }
-}
 
 double MeanDifference(const QImage& a, const QImage& b, const QRect& area) {
     double sum = 0;
