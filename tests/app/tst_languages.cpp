@@ -19,7 +19,6 @@
 #include <QTranslator>
 #include <functional>
 #include <map>
-#include <memory>
 
 using namespace dicemere;
 using namespace dicemere::test;
@@ -142,7 +141,6 @@ QStringList WalkEverything(const Visit& visit) {
     // The start-up's messages.
     FakeServices other;
     other.lock.result = InstanceLock::Result::HeldByAnother;
-    MainWindowRig target;
     struct Nothing final : StartupTarget {
         void ShowMainWindow() override {}
         void BringPromoToFront(PromoFront) override {}
