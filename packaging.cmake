@@ -33,12 +33,13 @@ if(NOT check STREQUAL DICEMERE_RELEASE_DATE)
   message(FATAL_ERROR "DICEMERE_RELEASE_DATE is not a day: ${DICEMERE_RELEASE_DATE}")
 endif()
 
-# The desktop entry, the metainfo, the changelog and the man page take the id, the version
-# and the date from the top CMakeLists.txt.
+# The desktop entry, the metainfo, the changelog, the copyright and the man page take the
+# names, the version, the date and the maker from the top CMakeLists.txt.
 configure_file(${res}/dicemere.desktop.in ${gen}/${DICEMERE_APP_ID}.desktop @ONLY)
 configure_file(${res}/dicemere.metainfo.xml.in ${gen}/${DICEMERE_APP_ID}.metainfo.xml @ONLY)
 configure_file(${res}/changelog.in ${gen}/changelog @ONLY)
 configure_file(${res}/dicemere.1.in ${gen}/dicemere.1 @ONLY)
+configure_file(${res}/copyright.in ${gen}/copyright @ONLY)
 
 install(TARGETS dicemere RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${gen}/${DICEMERE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -71,27 +72,27 @@ add_custom_command(OUTPUT ${changelog_gz}
   DEPENDS ${gen}/changelog)
 add_custom_target(docs ALL DEPENDS ${man_gz} ${changelog_gz})
 install(FILES ${man_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${res}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dicemere)
+install(FILES ${gen}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dicemere)
 install(FILES ${changelog_gz} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dicemere)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dicemere)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "The Dicemere developers <dev@dicemere.example.com>")
-set(CPACK_PACKAGE_VENDOR "The Dicemere developers")
+set(CPACK_PACKAGE_CONTACT "${DICEMERE_MAKER_CONTACT}")
+set(CPACK_PACKAGE_VENDOR "${DICEMERE_MAKER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://dicemere.example.com)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # qt6-wayland: the program runs natively on a Wayland desktop that has no XWayland (and when
 # the user asks for it); without the plugin it could not start there at all.
 # qt6-translations-l10n: Qt's own texts (Yes, No, the edit menus) in the user's language; the
 # program's own translations are compiled in.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland, qt6-translations-l10n")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dice-based Enochian numerology readings")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${DICEMERE_SUMMARY_PHRASE}")
 set(CPACK_PACKAGE_DESCRIPTION "Dicemere is a small desktop program for dice-based Enochian numerology.
 Choose two, three or four dice and cast them one at a time onto a circle:
 a die inside the circle counts its face, a die outside counts nothing, and

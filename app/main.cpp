@@ -41,9 +41,20 @@ bool ChooseWindowSystem(int argc, char* argv[]) {
 #endif
 }
 
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt's own handling of every message but those that quote a web address (QuotesWebAddress).
+void LogWithoutAddresses(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!QuotesWebAddress(text))
+        qtMessageHandler(type, context, text);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // For the whole run: no web address reaches a log, since the referral address holds names
+    // and e-mail addresses, and Qt quotes an address it cannot open.
+    qtMessageHandler = qInstallMessageHandler(LogWithoutAddresses);
     const bool chosenHere = ChooseWindowSystem(argc, argv);
     QApplication app(argc, argv);
     if (chosenHere)

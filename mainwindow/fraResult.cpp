@@ -15,7 +15,7 @@ namespace dicemere {
 
 QString ReadingLine(const reading::Reading& r, std::size_t text) {
     const std::string& english = r.texts.at(text);
-    const char* table = reading::kTextTables.at(text);
+    const char* table = reading::TableOf(static_cast<reading::Text>(text));
     if (table == nullptr || english.empty())
         return QString::fromStdString(english);
     return QCoreApplication::translate(table, english.c_str());
@@ -35,29 +35,55 @@ fraResult::fraResult(QWidget* parent) : PageFrame(parent) {
     setFont(ProgramFont(9, true));
     SetColours(colours::kPaleYellow, colours::kDarkGreen);
 
+    // Where the lines sit, top to bottom: line i shows text i of the reading (reading::Text).
     struct Line {
-        int heading;
-        const char* caption;
         int headingLeft, headingTop;
         int valueLeft, valueTop, valueWidth, valueHeight;
     };
-    // The lines top to bottom. The headings' indexes do not follow the lines;
-    // the value labels do.
-    static constexpr std::array<Line, 8> kLines{{
-        {1, QT_TR_NOOP("Enochian Number"), 180, 240, 2280, 232, 990, 210},
-        {2, QT_TR_NOOP("Enochian Number Description"), 180, 528, 180, 810, 8550, 915},
-        {4, QT_TR_NOOP("Interpretation"), 180, 1704, 180, 1992, 8550, 600},
-        {5, QT_TR_NOOP("Stone"), 180, 2685, 2280, 2685, 1890, 195},
-        {3, QT_TR_NOOP("Totem"), 180, 2973, 2280, 2970, 2850, 195},
-        {6, QT_TR_NOOP("Herb"), 180, 3261, 2280, 3255, 1485, 195},
-        {7, QT_TR_NOOP("Essential Oil"), 180, 3549, 2280, 3555, 1050, 195},
-        {8, QT_TR_NOOP("Flower Remedy"), 180, 3840, 2280, 3840, 2340, 195},
+    static constexpr std::array<Line, reading::kTextCount> kLines{{
+        {180, 240, 2280, 232, 990, 210},
+        {180, 528, 180, 810, 8550, 915},
+        {180, 1704, 180, 1992, 8550, 600},
+        {180, 2685, 2280, 2685, 1890, 195},
+        {180, 2973, 2280, 2970, 2850, 195},
+        {180, 3261, 2280, 3255, 1485, 195},
+        {180, 3549, 2280, 3555, 1050, 195},
+        {180, 3840, 2280, 3840, 2340, 195},
     }};
+    // What each text is called, and the index of its heading label (which does not follow the
+    // lines).
+    struct Heading {
+        int index;
+        const char* caption;
+    };
+    const auto headingOf = [](reading::Text text) -> Heading {
+        switch (text) {
+        case reading::NumberText:
+        case reading::kTextCount:
+            break;
+        case reading::Description:
+            return {2, QT_TR_NOOP("Enochian Number Description")};
+        case reading::Interpretation:
+            return {4, QT_TR_NOOP("Interpretation")};
+        case reading::Stone:
+            return {5, QT_TR_NOOP("Stone")};
+        case reading::Totem:
+            return {3, QT_TR_NOOP("Totem")};
+        case reading::Herb:
+            return {6, QT_TR_NOOP("Herb")};
+        case reading::EssentialOil:
+            return {7, QT_TR_NOOP("Essential Oil")};
+        case reading::FlowerRemedy:
+            return {8, QT_TR_NOOP("Flower Remedy")};
+        }
+        return {1, QT_TR_NOOP("Enochian Number")};
+    };
     const QFont headingFont = ProgramFont(8.25, true);
     for (std::size_t line = 0; line < kLines.size(); ++line) {
         const Line& l = kLines[line];
-        QLabel* heading = MakeLabel(QStringLiteral("lblLabel(%1)").arg(l.heading), this,
-                                    tr(l.caption), headingFont, colours::kGreen);
+        const Heading h = headingOf(static_cast<reading::Text>(line));
+        QLabel* heading = MakeLabel(QStringLiteral("lblLabel(%1)").arg(h.index), this,
+                                    tr(h.caption), headingFont, colours::kGreen);
         heading->move(Twips(l.headingLeft), Twips(l.headingTop));
         FitToText(heading);
         headings_[line] = heading;

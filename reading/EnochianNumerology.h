@@ -15,7 +15,9 @@ namespace dicemere::reading {
 inline constexpr int kRows = 12;   // reading rows 0..11
 inline constexpr int kColumns = 6; // reading columns 0..5
 
-// The eight texts of a reading, in label order.
+// The eight lines of a reading, top to bottom as the result page shows them, copies them and
+// reads them out. The one list of them: the texts of a Reading, the tables they come from and
+// the page's lines all follow it.
 enum Text : std::size_t {
     NumberText,
     Description,
@@ -28,16 +30,37 @@ enum Text : std::size_t {
     kTextCount
 };
 
-// The table each text of a reading comes from, by the name its translations
-// are filed under (the number text is a formula: nothing to translate).
-inline constexpr std::array<const char*, kTextCount> kTextTables{
-    nullptr, "NumberDescription", "Interpretation", "Stone", "Totem",
-    "Herb",  "EssentialOil",      "FlowerRemedy"};
+// The table a line's text comes from, by the name its translations are filed under; none for
+// the number text, a formula with nothing to translate.
+constexpr const char* TableOf(Text text) {
+    switch (text) {
+    case NumberText:
+    case kTextCount:
+        break;
+    case Description:
+        return "NumberDescription";
+    case Interpretation:
+        return "Interpretation";
+    case Stone:
+        return "Stone";
+    case Totem:
+        return "Totem";
+    case Herb:
+        return "Herb";
+    case EssentialOil:
+        return "EssentialOil";
+    case FlowerRemedy:
+        return "FlowerRemedy";
+    }
+    return nullptr;
+}
 
 // The number of reading row r: 0..9, then 11, then 22.
 std::int16_t EnochianNumber(int row);
 std::string_view NumberDescription(int row);
 std::string_view TotemOf(int row);
+// The texts of cell (row, column); empty where the cell has none, except the interpretation: the
+// text shown for "none" ("NA").
 std::string_view CombinationKeyAt(int row, int column);
 std::string_view CombinationTextAt(int row, int column);
 std::string_view InterpretationAt(int row, int column);

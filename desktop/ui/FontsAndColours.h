@@ -12,6 +12,7 @@ namespace dicemere {
 // Verdana where installed, else DejaVu Sans.
 QFont ProgramFont(qreal pointSize = 8.25, bool bold = false, bool underline = false);
 
+// The program's colours; the program icon (Pictures.cpp) is drawn in them too.
 namespace colours {
 inline const QColor kOlive{85, 114, 31};
 inline const QColor kDarkGreen{0, 64, 0};

@@ -34,17 +34,14 @@ MsgAnswer QtMessageBoxes::Show(QWidget* parent, MsgIcon icon, MsgButtons buttons
     return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
-namespace {
-// Qt reports a failed launch with the whole address, and the referral address
-// holds names and e-mail addresses: nothing of it may reach a log.
-void DropMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
-} // namespace
-
 void QtUrlOpener::Open(const QString& address) {
     // The result is not examined: with no browser the program carries on.
-    const QtMessageHandler previous = qInstallMessageHandler(DropMessage);
     QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
-    qInstallMessageHandler(previous);
+}
+
+bool QuotesWebAddress(const QString& message) {
+    return message.contains(QLatin1String("http://"), Qt::CaseInsensitive) ||
+           message.contains(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
 void CloseAllWindows() {

@@ -24,6 +24,11 @@ public:
     void Open(const QString& address) override;
 };
 
+// Whether a message quotes a web address. When Qt cannot hand an address to a browser it warns
+// with the whole address, and the referral address holds the user's and a friend's names and
+// e-mail addresses: main() keeps every such message out of the log.
+bool QuotesWebAddress(const QString& message);
+
 // Closes every visible top-level window, one after the other.
 void CloseAllWindows();
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Pictures.h"
 
+#include "FontsAndColours.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
@@ -65,8 +67,8 @@ void PaintDieFace(QPainter& painter, const QRectF& rect, int face) {
 void PaintProgramIcon(QPainter& painter, const QRectF& rect) {
     const Grid grid(painter, rect, 128);
     // An olive disc with a dark green rim...
-    painter.setPen(QPen(QColor(0x00, 0x40, 0x00), 4));
-    painter.setBrush(QColor(0x55, 0x72, 0x1f));
+    painter.setPen(QPen(colours::kDarkGreen, 4));
+    painter.setBrush(colours::kOlive);
     painter.drawEllipse(QPointF(64, 64), 60, 60);
     // ...and a five, tilted a little.
     painter.translate(64, 64);
