@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHash>
+#include <QLabel>
 #include <QLayout>
 #include <QWidget>
 
@@ -69,9 +70,20 @@ protected:
 
 private:
     struct Spot {
-        int left;   // where the program put it, from its parent's left edge
-        int placed; // where it is now, as placed here
+        int left;                // where the program put it, from its parent's left edge
+        int placed;              // where it is now, as placed here
+        Qt::Alignment alignment; // a label's, as the program set it
     };
+
+    // A label aligns its text by the text's own direction: a name or a number
+    // alone would stand at the left. Right to left, what the program aligned
+    // to the start stands at the right, whatever it says.
+    static void Align(QLabel* label, Qt::Alignment alignment) {
+        if ((alignment & Qt::AlignHorizontal_Mask) == Qt::AlignLeading && label->isRightToLeft())
+            alignment = (alignment & Qt::AlignVertical_Mask) | Qt::AlignRight | Qt::AlignAbsolute;
+        if (label->alignment() != alignment)
+            label->setAlignment(alignment);
+    }
 
     // Puts a widget where its direction wants it. A widget is taken on when
     // it is first shown right to left; one not taken on is left alone.
@@ -80,7 +92,9 @@ private:
         if (spot == placed_.end()) {
             if (!takeOn || !Placeable(widget))
                 return;
-            spot = placed_.insert(widget, {widget->x(), widget->x()});
+            auto* label = qobject_cast<QLabel*>(widget);
+            spot = placed_.insert(
+                widget, {widget->x(), widget->x(), label ? label->alignment() : Qt::Alignment()});
             connect(widget, &QObject::destroyed, this, [this, widget] { placed_.remove(widget); });
         }
         // Moved by the program since: its new place is from the left.
@@ -92,6 +106,8 @@ private:
         spot->placed = x;
         if (x != widget->x())
             widget->move(x, widget->y());
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            Align(label, spot->alignment);
     }
 
     QHash<const QWidget*, Spot> placed_;

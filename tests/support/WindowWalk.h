@@ -107,7 +107,11 @@ inline QRect Ink(QWidget* label, bool wrapped, Qt::Alignment alignment) {
     const QRect box = label->geometry();
     const QSize text =
         wrapped ? QSize(box.width(), label->heightForWidth(box.width())) : label->sizeHint();
-    const Qt::Alignment visual = QStyle::visualAlignment(label->layoutDirection(), alignment);
+    // A QLabel aligns its text by the text's own direction, a LinkLabel by its own.
+    Qt::LayoutDirection direction = label->layoutDirection();
+    if (auto* plain = qobject_cast<QLabel*>(label))
+        direction = plain->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const Qt::Alignment visual = QStyle::visualAlignment(direction, alignment);
     QRect ink(box.topLeft(), text);
     if (visual & Qt::AlignHCenter)
         ink.moveLeft(box.left() + (box.width() - text.width()) / 2);
@@ -189,17 +193,30 @@ inline QString PathOf(const QWidget* w) {
     return path;
 }
 
-// Where each visible control of the window lies in its parent, by its path.
+// Where a label's text lies in its parent, or a null rectangle for another control.
+inline QRect TextInk(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty())
+        return Ink(w, label->wordWrap(), label->alignment());
+    if (auto* link = qobject_cast<LinkLabel*>(w))
+        return Ink(w, link->wordWrap(), link->alignment());
+    return {};
+}
+
+// Where each visible control of the window and a label's text lie in its
+// parent, by its path.
 using Places = QHash<QString, QRect>;
 inline void RecordPlaces(QWidget* window, const QString& where, Places& places) {
     places.insert(where, window->rect());
     for (QWidget* w : window->findChildren<QWidget*>())
-        if (w->isVisibleTo(window) && !w->isWindow())
+        if (w->isVisibleTo(window) && !w->isWindow()) {
             places.insert(where + PathOf(w), w->geometry());
+            places.insert(where + PathOf(w) + QStringLiteral(" text"), TextInk(w));
+        }
 }
 
 // Right to left, every control lies where the same window left to right has
-// it, mirrored in its parent; a picture keeps its place.
+// it, mirrored in its parent, and a label's text stands at its other side; a
+// picture keeps its place.
 inline QStringList Unmirrored(QWidget* window, const QString& where, const Places& leftToRight) {
     QStringList wrong;
     if (leftToRight.value(where) != window->rect())
@@ -212,18 +229,25 @@ inline QStringList Unmirrored(QWidget* window, const QString& where, const Place
             wrong << key + QStringLiteral(": not in the window left to right");
             continue;
         }
-        const QRect ltr = leftToRight.value(key);
-        QRect expected = ltr;
-        if (!KeepsItsPlace(w))
-            expected.moveLeft(w->parentWidget()->width() - ltr.left() - ltr.width());
-        if (w->geometry() != expected)
-            wrong << key + QStringLiteral(": at %1,%2 %3x%4, not %5,%6")
-                               .arg(w->x())
-                               .arg(w->y())
-                               .arg(w->width())
-                               .arg(w->height())
-                               .arg(expected.x())
-                               .arg(expected.y());
+        // The control, and a label's text aligned to the other side.
+        for (const auto& [what, actual] :
+             {std::pair{QString(), w->geometry()}, {QStringLiteral(" text"), TextInk(w)}}) {
+            const QRect ltr = leftToRight.value(key + what);
+            QRect expected = ltr;
+            if (!KeepsItsPlace(w) && !ltr.isNull())
+                expected.moveLeft(w->parentWidget()->width() - ltr.left() - ltr.width());
+            if (actual != expected)
+                wrong << key + what +
+                             QStringLiteral(": at %1,%2 %3x%4, not %5,%6 %7x%8")
+                                 .arg(actual.x())
+                                 .arg(actual.y())
+                                 .arg(actual.width())
+                                 .arg(actual.height())
+                                 .arg(expected.x())
+                                 .arg(expected.y())
+                                 .arg(expected.width())
+                                 .arg(expected.height());
+        }
     }
     return wrong;
 }
