@@ -27,48 +27,34 @@ using namespace dicemere::test;
 
 namespace {
 
-// Marks every text it is asked for, so that a text that never asked shows. Its
-// right-to-left twin marks them alike and, as Qt's own translation of a
-// language written right to left does, turns the program right to left.
-class PseudoTranslator final : public QTranslator {
+// A translator double: each text as `answer` translates it (context, English);
+// an empty answer leaves the text to the next translator or to English.
+class FakeTranslator final : public QTranslator {
 public:
-    explicit PseudoTranslator(Qt::LayoutDirection direction = Qt::LeftToRight)
-        : direction_(direction) {}
-    QString translate(const char* context, const char* source, const char* disambiguation,
-                      int n) const override {
-        Q_UNUSED(disambiguation);
-        Q_UNUSED(n);
-        if (qstrcmp(context, "QGuiApplication") == 0 && qstrcmp(source, "QT_LAYOUT_DIRECTION") == 0)
-            return direction_ == Qt::RightToLeft ? QStringLiteral("RTL") : QStringLiteral("LTR");
+    using Answer = std::function<QString(const QByteArray&, const QString&)>;
+    explicit FakeTranslator(Answer answer) : answer_(std::move(answer)) {}
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return answer_(QByteArray(context), QString::fromUtf8(source));
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    Answer answer_;
+};
+
+// Marks every text, so that a text that never asked shows. Its right-to-left
+// twin marks them alike and, as Qt's own translation of a language written
+// right to left does, turns the program right to left.
+FakeTranslator::Answer Pseudo(Qt::LayoutDirection direction) {
+    return [direction](const QByteArray& context, const QString& source) -> QString {
+        if (context == "QGuiApplication" && source == QLatin1String("QT_LAYOUT_DIRECTION"))
+            return direction == Qt::RightToLeft ? QStringLiteral("RTL") : QStringLiteral("LTR");
         // Qt's own texts (its buttons, its edit menus) are Qt's to translate.
-        if (QByteArray(context).startsWith('Q'))
+        if (context.startsWith('Q'))
             return {};
-        return QStringLiteral("\u27e6") + QString::fromUtf8(source) + QStringLiteral("\u27e7");
-    }
-    bool isEmpty() const override { return false; }
-
-private:
-    Qt::LayoutDirection direction_;
-};
-
-// Answers one text with a translation of its own; Qt's count placeholder %n
-// is filled in as a translation would.
-class OneTextTranslator final : public QTranslator {
-public:
-    OneTextTranslator(const char* context, const char* source, QString translation)
-        : context_(context), source_(source), translation_(std::move(translation)) {}
-    QString translate(const char* context, const char* source, const char* disambiguation,
-                      int n) const override {
-        Q_UNUSED(disambiguation);
-        Q_UNUSED(n);
-        return context_ == context && source_ == source ? translation_ : QString();
-    }
-    bool isEmpty() const override { return false; }
-
-private:
-    QByteArray context_, source_;
-    QString translation_;
-};
+        return QStringLiteral("\u27e6") + source + QStringLiteral("\u27e7");
+    };
+}
 
 // What is left of a text once every marked part is taken out.
 QString Unmarked(QString text) {
@@ -234,11 +220,7 @@ QStringList BuildLanguages() {
 
 // A language's name in English, for a test row.
 QString LanguageName(const QString& code) {
-    const QLocale locale(code);
-    return QLocale::languageToString(locale.language()) +
-           (code.contains(QLatin1Char('_'))
-                ? QStringLiteral(", ") + QLocale::territoryToString(locale.territory())
-                : QString());
+    return QLocale::languageToString(QLocale(code).language()) + QStringLiteral(" (%1)").arg(code);
 }
 
 // Walks every window twice, left to right and then right to left in the same
@@ -400,7 +382,12 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(bool, advanceFits);
         QFETCH(bool, cut);
-        OneTextTranslator german("dicemere::frmExit", "Click Here To Visit %1 Now", caption);
+        FakeTranslator german([&](const QByteArray& context, const QString& source) {
+            return context == "dicemere::frmExit" &&
+                           source == QLatin1String("Click Here To Visit %1 Now")
+                       ? caption
+                       : QString();
+        });
         QCoreApplication::installTranslator(&german);
         FakeServices fakes;
         fakes.random.push({0.3f});
@@ -427,8 +414,8 @@ private Q_SLOTS:
     }
     void noTextBypassesTranslation() {
         QFETCH(bool, rightToLeft);
-        PseudoTranslator pseudo;
-        PseudoTranslator twin(Qt::RightToLeft);
+        FakeTranslator pseudo(Pseudo(Qt::LeftToRight));
+        FakeTranslator twin(Pseudo(Qt::RightToLeft));
         QStringList bypassed;
         int seen = 0;
         const Visit check = [&](QWidget* window, const QString& where) {
