@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Mirroring.h"
 
-#include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLayout>
@@ -37,6 +37,15 @@ bool Placeable(const QWidget* widget) {
 class Mirror final : public QObject {
 public:
     using QObject::QObject;
+
+    // Watches the program's events from the first time it is right to left
+    // on: left to right, nothing is asked of any event.
+    void Watch() {
+        if (watching_ || !QGuiApplication::isRightToLeft())
+            return;
+        watching_ = true;
+        QCoreApplication::instance()->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
@@ -111,6 +120,7 @@ private:
     }
 
     QHash<const QWidget*, Spot> placed_;
+    bool watching_ = false;
 };
 
 } // namespace
@@ -122,7 +132,8 @@ void InstallMirroring() {
         return;
     auto* mirror = new Mirror(app);
     mirror->setObjectName(name);
-    app->installEventFilter(mirror);
+    QObject::connect(qGuiApp, &QGuiApplication::layoutDirectionChanged, mirror, &Mirror::Watch);
+    mirror->Watch();
 }
 
 void KeepUnmirrored(QWidget* widget) { widget->setProperty(kKeepsItsPlace, true); }

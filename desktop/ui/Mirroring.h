@@ -12,8 +12,8 @@ class QWidget;
 
 namespace dicemere {
 
-// Mirrors the program's windows whenever they are shown right to left. Once is
-// enough; more does no harm.
+// Mirrors the program's windows whenever they are shown right to left (left
+// to right it costs nothing). Once is enough; more does no harm.
 void InstallMirroring();
 
 // A picture made of controls, which right to left keeps as it is: the
