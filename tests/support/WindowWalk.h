@@ -27,6 +27,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QWidget>
+#include <array>
+#include <utility>
 
 namespace dicemere::test {
 
@@ -230,8 +232,9 @@ inline QStringList Unmirrored(QWidget* window, const QString& where, const Place
             continue;
         }
         // The control, and a label's text aligned to the other side.
-        for (const auto& [what, actual] :
-             {std::pair{QString(), w->geometry()}, {QStringLiteral(" text"), TextInk(w)}}) {
+        const std::array<std::pair<QString, QRect>, 2> sides{
+            {{QString(), w->geometry()}, {QStringLiteral(" text"), TextInk(w)}}};
+        for (const auto& [what, actual] : sides) {
             const QRect ltr = leftToRight.value(key + what);
             QRect expected = ltr;
             if (!KeepsItsPlace(w) && !ltr.isNull())
