@@ -5,6 +5,7 @@
 #include "Links.h"
 #include "MainSession.h"
 #include "MessageBoxesAndBrowser.h"
+#include "Mirroring.h"
 #include "PlatformChoice.h"
 #include "ProgramEnd.h"
 #include "ProgramIcon.h"
@@ -70,6 +71,8 @@ int main(int argc, char* argv[]) {
     // Every way out goes through CloseAllAndEnd.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ProgramStyle);
+    // Right to left where the language is written so (Qt's translation decides).
+    InstallMirroring();
     QApplication::setWindowIcon(ProgramIcon());
     // One font for everything that names none of its own, the menus and
     // message boxes included: one font engine fewer to load at start-up.

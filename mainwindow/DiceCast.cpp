@@ -35,9 +35,10 @@ SpotTwips DieSpot(int slot, Landing landing) {
 }
 
 QString ThrowCaption(int thrown, int noOfDice) {
-    return QCoreApplication::translate("DiceCast", "You have thrown %1 out of %2 times")
-        .arg(thrown)
-        .arg(noOfDice);
+    // A count in a sentence: each language's plural forms of the number of dice.
+    return QCoreApplication::translate("DiceCast", "You have thrown %1 out of %n times", nullptr,
+                                       noOfDice)
+        .arg(thrown);
 }
 
 QString RecastMessage(int dieNumber) {

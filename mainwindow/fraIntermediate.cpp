@@ -3,6 +3,7 @@
 
 #include "FontsAndColours.h"
 #include "Layout.h"
+#include "Mirroring.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -46,6 +47,7 @@ fraIntermediate::fraIntermediate(DiceCast& cast, const DiceImageList& pictures, 
     shpCircle_ = new CircleShape(this);
     shpCircle_->setObjectName(QStringLiteral("shpCircle"));
     PlaceTwips(shpCircle_, 3582, 1000, 1700, 1700);
+    KeepUnmirrored(shpCircle_); // the circle and the dice on it are a picture
 
     for (std::size_t i = 0; i < imgDice_.size(); ++i) {
         imgDice_[i] = new DieImage(this);
@@ -53,6 +55,7 @@ fraIntermediate::fraIntermediate(DiceCast& cast, const DiceImageList& pictures, 
         imgDice_[i]->setGeometry(Twips(kParkedLeft), Twips(kParkedTop[i]), Twips(kDieSize),
                                  Twips(kDieSize)); // the parked column
         imgDice_[i]->hide();
+        KeepUnmirrored(imgDice_[i]);
     }
 
     cmdThrowDice_ = new QPushButton(this);

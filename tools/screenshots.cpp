@@ -7,6 +7,7 @@
 #include "Doubles.h"
 #include "FontsAndColours.h"
 #include "Links.h"
+#include "Mirroring.h"
 #include "Translation.h"
 #include "frmAbout.h"
 #include "frmExit.h"
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
     Translations translations;
     translations.Install(
         ChooseTranslation(QLocale::system().uiLanguages(), AvailableTranslations()));
+    InstallMirroring(); // as the program does
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     // Doubles stand in for the platform: no browser opens and a message is
     // recorded instead of waited on.

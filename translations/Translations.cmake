@@ -44,3 +44,5 @@ qt_add_translations(dicemere_app ${immediately}
   RESOURCE_PREFIX /i18n
   LUPDATE_OPTIONS -locations none
   LRELEASE_OPTIONS -silent)
+# The list for scripts (bench/run measures the start in each language).
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/translations/languages.txt CONTENT "${DICEMERE_LANGUAGES}\n")

@@ -3,9 +3,12 @@
 <TS version="2.1" language="de">
 <context>
     <name>DiceCast</name>
-    <message>
-        <source>You have thrown %1 out of %2 times</source>
-        <translation>Sie haben %1 von %2 Mal gewürfelt</translation>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Sie haben %1 von %n Mal gewürfelt</numerusform>
+            <numerusform>Sie haben %1 von %n Mal gewürfelt</numerusform>
+        </translation>
     </message>
     <message>
         <source>Dice %1 is in the border of the circle. Please recast it.</source>
@@ -931,7 +934,7 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation>Jetzt %1 besuchen</translation>
+        <translation>%1 jetzt besuchen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

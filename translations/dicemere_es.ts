@@ -3,9 +3,12 @@
 <TS version="2.1" language="es">
 <context>
     <name>DiceCast</name>
-    <message>
-        <source>You have thrown %1 out of %2 times</source>
-        <translation>Ha hecho %1 de %2 lanzamientos</translation>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Ha hecho %1 de %n lanzamiento</numerusform>
+            <numerusform>Ha hecho %1 de %n lanzamientos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Dice %1 is in the border of the circle. Please recast it.</source>

@@ -3,9 +3,12 @@
 <TS version="2.1" language="fr">
 <context>
     <name>DiceCast</name>
-    <message>
-        <source>You have thrown %1 out of %2 times</source>
-        <translation>Lancers effectués&#xa0;: %1 sur %2</translation>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Lancers effectués&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Lancers effectués&#xa0;: %1 sur %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Dice %1 is in the border of the circle. Please recast it.</source>

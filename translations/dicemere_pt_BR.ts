@@ -3,9 +3,12 @@
 <TS version="2.1" language="pt_BR">
 <context>
     <name>DiceCast</name>
-    <message>
-        <source>You have thrown %1 out of %2 times</source>
-        <translation>Você lançou %1 de %2 vezes</translation>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Você lançou %1 de %n vez</numerusform>
+            <numerusform>Você lançou %1 de %n vezes</numerusform>
+        </translation>
     </message>
     <message>
         <source>Dice %1 is in the border of the circle. Please recast it.</source>

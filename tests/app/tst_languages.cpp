@@ -6,6 +6,7 @@
 #include "../support/WindowWalk.h"
 #include "AppInfo.h"
 #include "EnochianNumerology.h"
+#include "Mirroring.h"
 #include "Startup.h"
 #include "TellAFriend.h"
 #include "Translation.h"
@@ -13,6 +14,7 @@
 #include "frmAbout.h"
 #include "frmExit.h"
 
+#include <QLocale>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
@@ -25,20 +27,34 @@ using namespace dicemere::test;
 
 namespace {
 
-// Marks every text it is asked for, so that a text that never asked shows.
-class PseudoTranslator final : public QTranslator {
+// A translator double: each text as `answer` translates it (context, English);
+// an empty answer leaves the text to the next translator or to English.
+class FakeTranslator final : public QTranslator {
 public:
-    QString translate(const char* context, const char* source, const char* disambiguation,
-                      int n) const override {
-        Q_UNUSED(disambiguation);
-        Q_UNUSED(n);
-        // Qt's own texts (its buttons, its edit menus) are Qt's to translate.
-        if (QByteArray(context).startsWith('Q'))
-            return {};
-        return QStringLiteral("\u27e6") + QString::fromUtf8(source) + QStringLiteral("\u27e7");
+    using Answer = std::function<QString(const QByteArray&, const QString&)>;
+    explicit FakeTranslator(Answer answer) : answer_(std::move(answer)) {}
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return answer_(QByteArray(context), QString::fromUtf8(source));
     }
     bool isEmpty() const override { return false; }
+
+private:
+    Answer answer_;
 };
+
+// Marks every text, so that a text that never asked shows. Its right-to-left
+// twin marks them alike and, as Qt's own translation of a language written
+// right to left does, turns the program right to left.
+FakeTranslator::Answer Pseudo(Qt::LayoutDirection direction) {
+    return [direction](const QByteArray& context, const QString& source) -> QString {
+        if (context == "QGuiApplication" && source == QLatin1String("QT_LAYOUT_DIRECTION"))
+            return direction == Qt::RightToLeft ? QStringLiteral("RTL") : QStringLiteral("LTR");
+        // Qt's own texts (its buttons, its edit menus) are Qt's to translate.
+        if (context.startsWith('Q'))
+            return {};
+        return QStringLiteral("\u27e6") + source + QStringLiteral("\u27e7");
+    };
+}
 
 // What is left of a text once every marked part is taken out.
 QString Unmarked(QString text) {
@@ -194,14 +210,43 @@ void CheckAccessKeys(QWidget* window, const QString& where, const QSet<QString>&
     }
 }
 
-const std::map<QString, QString> kLanguages{
-    {QStringLiteral("German"), QStringLiteral("de")},
-    {QStringLiteral("Spanish"), QStringLiteral("es")},
-    {QStringLiteral("French"), QStringLiteral("fr")},
-    {QStringLiteral("Brazilian Portuguese"), QStringLiteral("pt_BR")}};
+// The languages the build compiles in (translations/CMakeLists.txt).
+QStringList BuildLanguages() {
+    QStringList languages =
+        QString::fromLatin1(DICEMERE_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    languages.sort();
+    return languages;
+}
 
-const QStringList kCompiledIn{QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
-                              QStringLiteral("pt_BR")};
+// A language's name in English, for a test row.
+QString LanguageName(const QString& code) {
+    return QLocale::languageToString(QLocale(code).language()) + QStringLiteral(" (%1)").arg(code);
+}
+
+// Walks every window twice, left to right and then right to left in the same
+// language, and checks the second walk with `visit` and against the first:
+// every control mirrored in its place. `rightToLeft` turns the program
+// right to left and back. The messages of the second walk come back in `messages`.
+void WalkMirrored(const std::function<void(bool)>& rightToLeft, const Visit& visit,
+                  QStringList* messages = nullptr) {
+    Places leftToRight;
+    rightToLeft(false);
+    QVERIFY(!QGuiApplication::isRightToLeft());
+    WalkEverything(
+        [&](QWidget* window, const QString& where) { RecordPlaces(window, where, leftToRight); });
+    rightToLeft(true);
+    QVERIFY(QGuiApplication::isRightToLeft());
+    QStringList wrong;
+    const QStringList said = WalkEverything([&](QWidget* window, const QString& where) {
+        QVERIFY(window->isRightToLeft());
+        wrong += Unmirrored(window, where, leftToRight);
+        visit(window, where);
+    });
+    if (messages)
+        *messages = said;
+    wrong.removeDuplicates();
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}
 
 } // namespace
 
@@ -212,6 +257,7 @@ class TestLanguages : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
+        InstallMirroring(); // as the program does
         WalkEverything([this](QWidget* window, const QString& where) {
             englishKeyed_ += CaptionsWithKeys(window, where);
         });
@@ -232,7 +278,8 @@ private Q_SLOTS:
         row("Portuguese, Portugal", {QStringLiteral("pt-PT")}, "pt_BR");
         row("English first", {QStringLiteral("en-US"), QStringLiteral("de-DE")}, "");
         row("English after German", {QStringLiteral("de-DE"), QStringLiteral("en-US")}, "de");
-        row("untranslated, then French", {QStringLiteral("it-IT"), QStringLiteral("fr-FR")}, "fr");
+        row("untranslated, then French", {QStringLiteral("nl-NL"), QStringLiteral("fr-FR")}, "fr");
+        row("Hebrew, Israel", {QStringLiteral("he-IL")}, "he");
         row("only untranslated", {QStringLiteral("nl-NL"), QStringLiteral("ja")}, "");
         row("C locale", {QStringLiteral("C")}, "");
         row("nothing", {}, "");
@@ -241,24 +288,30 @@ private Q_SLOTS:
     void desktopLanguageChoosesTheTranslation() {
         QFETCH(QStringList, uiLanguages);
         QFETCH(QString, translation);
-        QCOMPARE(ChooseTranslation(uiLanguages, kCompiledIn), translation);
+        const QStringList available{QStringLiteral("de"), QStringLiteral("es"),
+                                    QStringLiteral("fr"), QStringLiteral("he"),
+                                    QStringLiteral("pt_BR")};
+        QCOMPARE(ChooseTranslation(uiLanguages, available), translation);
     }
 
-    // What the program offers is what it carries.
-    void theFourTranslationsAreCompiledIn() { QCOMPARE(AvailableTranslations(), kCompiledIn); }
+    // What the program offers is what it carries: every language of the build.
+    void everyLanguageOfTheBuildIsCompiledIn() {
+        QVERIFY(BuildLanguages().size() >= 4);
+        QCOMPARE(AvailableTranslations(), BuildLanguages());
+    }
 
     // Each translation is compiled in and brings Qt's own along: Yes and No
     // in that language too.
     void translationsLoadWithQtsOwn_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("yes");
-        for (const auto& [name, code] : kLanguages)
-            QTest::newRow(qPrintable(name))
-                << code
-                << QString::fromUtf8(code == QLatin1String("de")   ? "&Ja"
-                                     : code == QLatin1String("fr") ? "&Oui"
-                                     : code == QLatin1String("es") ? "&Sí"
-                                                                   : "&Sim");
+        // Qt's word where we know it; any other than the English one elsewhere.
+        const QMap<QString, QString> known{{QStringLiteral("de"), QStringLiteral("&Ja")},
+                                           {QStringLiteral("es"), QStringLiteral("&Sí")},
+                                           {QStringLiteral("fr"), QStringLiteral("&Oui")},
+                                           {QStringLiteral("pt_BR"), QStringLiteral("&Sim")}};
+        for (const QString& code : BuildLanguages())
+            QTest::newRow(qPrintable(LanguageName(code))) << code << known.value(code);
     }
     void translationsLoadWithQtsOwn() {
         QFETCH(QString, language);
@@ -268,7 +321,10 @@ private Q_SLOTS:
             Translations translations;
             QVERIFY(translations.Install(language));
             QVERIFY(kAlreadyRunning() != english);
-            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+            const QString qtsYes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+            QVERIFY2(qtsYes != QLatin1String("&Yes"), qPrintable(language));
+            if (!yes.isEmpty())
+                QCOMPARE(qtsYes, yes);
         }
         QCOMPARE(kAlreadyRunning(), english); // and gone with the translations
         Translations none;
@@ -281,42 +337,116 @@ private Q_SLOTS:
     void everyWindowFitsAndKeepsItsKeys_data() {
         QTest::addColumn<QString>("language");
         QTest::newRow("English") << QString();
-        for (const auto& [name, code] : kLanguages)
-            QTest::newRow(qPrintable(name)) << code;
+        for (const QString& code : BuildLanguages())
+            QTest::newRow(qPrintable(LanguageName(code))) << code;
     }
     void everyWindowFitsAndKeepsItsKeys() {
         QFETCH(QString, language);
         Translations translations;
         QCOMPARE(translations.Install(language), !language.isEmpty());
         int visits = 0;
-        WalkEverything([&](QWidget* window, const QString& where) {
+        const Visit check = [&](QWidget* window, const QString& where) {
             ++visits;
             CheckNothingCut(window, where);
             CheckAccessKeys(window, where, englishKeyed_);
-        });
+        };
+        if (!QGuiApplication::isRightToLeft()) {
+            WalkEverything(check);
+        } else {
+            // Written right to left (Qt's own translation says so): mirrored.
+            WalkMirrored(
+                [](bool rightToLeft) {
+                    QGuiApplication::setLayoutDirection(rightToLeft ? Qt::LayoutDirectionAuto
+                                                                    : Qt::LeftToRight);
+                },
+                check);
+        }
         QVERIFY(visits > 40);
     }
 
+    // A text fits when its ink fits, not only its advance: a caption whose
+    // first glyph reaches out of the style's text area is cut there.
+    void inkOutsideTheTextAreaIsCut_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("advanceFits");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("English") << QString() << true << false;
+        QTest::newRow("J hook left of the text area")
+            << QStringLiteral("Jetzt %1 besuchen") << true << true;
+        QTest::newRow("J inside the caption")
+            << QStringLiteral("Besuchen Sie Jetzt %1") << true << false;
+        QTest::newRow("longer than the box")
+            << QStringLiteral("Besuchen Sie %1 jetzt gleich und sofort") << false << true;
+    }
+    void inkOutsideTheTextAreaIsCut() {
+        QFETCH(QString, caption);
+        QFETCH(bool, advanceFits);
+        QFETCH(bool, cut);
+        FakeTranslator german([&](const QByteArray& context, const QString& source) {
+            return context == "dicemere::frmExit" &&
+                           source == QLatin1String("Click Here To Visit %1 Now")
+                       ? caption
+                       : QString();
+        });
+        QCoreApplication::installTranslator(&german);
+        FakeServices fakes;
+        fakes.random.push({0.3f});
+        frmExit exitScreen(fakes.services);
+        exitScreen.show();
+        QCoreApplication::removeTranslator(&german);
+        auto* box = exitScreen.findChild<QCheckBox*>(QStringLiteral("Check1"));
+        QCOMPARE(box->fontMetrics().horizontalAdvance(box->text()) <= detail::TextArea(box).width(),
+                 advanceFits);
+        const QStringList cuts = Cuts(&exitScreen);
+        const bool checkBoxCut =
+            !cuts.filter(QRegularExpression(QStringLiteral("^Check1: "))).isEmpty();
+        QVERIFY2(checkBoxCut == cut, qPrintable(cuts.join(QLatin1Char('\n'))));
+        QCOMPARE(cuts.size(), int(cut)); // nothing else
+    }
+
     // A translator that marks every text it returns: a text without the mark
-    // did not go through translation.
+    // did not go through translation. Its right-to-left twin turns the
+    // program right to left too: every window mirrored.
+    void noTextBypassesTranslation_data() {
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("left to right") << false;
+        QTest::newRow("right to left") << true;
+    }
     void noTextBypassesTranslation() {
-        PseudoTranslator pseudo;
-        QCoreApplication::installTranslator(&pseudo);
+        QFETCH(bool, rightToLeft);
+        FakeTranslator pseudo(Pseudo(Qt::LeftToRight));
+        FakeTranslator twin(Pseudo(Qt::RightToLeft));
         QStringList bypassed;
         int seen = 0;
-        const QStringList messages = WalkEverything([&](QWidget* window, const QString& where) {
+        const Visit check = [&](QWidget* window, const QString& where) {
+            QCOMPARE(window->isRightToLeft(), rightToLeft);
             for (const auto& [who, text] : VisibleTexts(window)) {
                 ++seen;
                 if (!NeedsNoTranslation(Unmarked(text)))
                     bypassed << where + who + QStringLiteral(": ") + text;
             }
-        });
+        };
+        QStringList messages;
+        if (rightToLeft) {
+            // The same marked texts left to right first, to see where each control lies.
+            WalkMirrored(
+                [&](bool turned) {
+                    QCoreApplication::removeTranslator(turned ? &pseudo : &twin);
+                    QCoreApplication::installTranslator(turned ? &twin : &pseudo);
+                },
+                check, &messages);
+        } else {
+            QCoreApplication::installTranslator(&pseudo);
+            messages = WalkEverything(check);
+        }
         for (const QString& text : messages) {
             ++seen;
             if (!NeedsNoTranslation(Unmarked(text)))
                 bypassed << QStringLiteral("message: ") + text;
         }
         QCoreApplication::removeTranslator(&pseudo);
+        QCoreApplication::removeTranslator(&twin);
+        QVERIFY(!QGuiApplication::isRightToLeft());
         bypassed.removeDuplicates();
         QVERIFY2(bypassed.isEmpty(), qPrintable(bypassed.join(QLatin1Char('\n'))));
         QVERIFY(seen > 500);

@@ -3,11 +3,12 @@
 # Installs the build into a scratch folder and builds the Debian package, then
 # checks both as a distribution would: validators, file list, libraries, lintian, and that
 # every file that names the version names the one the build was made with.
-#   check_package.sh <build folder> <application id> <version>
+#   check_package.sh <build folder> <application id> <version> "<languages of the build>"
 set -euo pipefail
 build=$1
 app=$2
 version=$3
+languages=${4:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -36,6 +37,16 @@ out=$(desktop-file-validate "$root/usr/share/applications/$app.desktop" 2>&1) ||
 out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" 2>&1) ||
     fail "metainfo: $out"
 ! grep -qE '^(W|E):' <<<"$out" || fail "metainfo: $out"
+
+# The desktop entry and the metainfo speak every language the program speaks.
+for language in $languages; do
+    for key in Name GenericName Comment; do
+        grep -q "^$key\[$language\]=" "$root/usr/share/applications/$app.desktop" ||
+            fail "desktop entry has no $key[$language]"
+    done
+    grep -q "<summary xml:lang=\"$language\">" "$root/usr/share/metainfo/$app.metainfo.xml" ||
+        fail "metainfo has no summary in $language"
+done
 
 release=$(grep -o '<release version="[^"]*"' "$root/usr/share/metainfo/$app.metainfo.xml" | head -n1)
 [ "$release" = "<release version=\"$version\"" ] || fail "metainfo's newest release is not $version: $release"
