@@ -6,8 +6,8 @@
     <message numerus="yes">
         <source>You have thrown %1 out of %n times</source>
         <translation>
-            <numerusform>Sie haben %1 von %n Mal gewürfelt</numerusform>
-            <numerusform>Sie haben %1 von %n Mal gewürfelt</numerusform>
+            <numerusform>Sie haben %1 von %n Würfel geworfen</numerusform>
+            <numerusform>Sie haben %1 von %n Würfeln geworfen</numerusform>
         </translation>
     </message>
     <message>
@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Geschäftsidee für zu Hause: Starten Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Diese Software mit Ihrer eigenen Marke für Ihre Website.</translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Bieten Sie dieses Programm unter Ihrer Marke an.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Patchouli</source>
-        <translation>Patschuli</translation>
+        <translation>Patchouli</translation>
     </message>
     <message>
         <source>Jasmine</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>Cerato</source>
-        <translation>Cerato</translation>
+        <translation>Bleiwurz</translation>
     </message>
     <message>
         <source>Chicory</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Rock Water</source>
-        <translation>Rock Water</translation>
+        <translation>Quellwasser</translation>
     </message>
     <message>
         <source>Honeysuckle</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Star of Bethlehem</source>
-        <translation>Stern von Bethlehem</translation>
+        <translation>Doldiger Milchstern</translation>
     </message>
     <message>
         <source>Gorse</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Red Chestnut, Aspen</source>
-        <translation>Rote Kastanie, Espe</translation>
+        <translation>Rote Kastanie, Zitterpappel</translation>
     </message>
     <message>
         <source>Gentian, Larch</source>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>This is the time to analyze your situation with a clear mind. Look at the facts, decide what you truly want, and then act on your own judgement without waiting.</source>
-        <translation>Jetzt ist die Zeit, Ihre Lage mit klarem Kopf zu analysieren. Prüfen Sie die Fakten, entscheiden Sie, was Sie wirklich wollen, und handeln Sie dann ohne Zögern nach Ihrem eigenen Urteil.</translation>
+        <translation>Jetzt ist der richtige Zeitpunkt, Ihre Lage mit klarem Kopf zu analysieren. Prüfen Sie die Fakten, entscheiden Sie, was Sie wirklich wollen, und handeln Sie dann ohne Zögern nach Ihrem eigenen Urteil.</translation>
     </message>
     <message>
         <source>You will achieve something in the near future that makes you proud. Keep your courage, follow the path you have chosen and do not let others lead you away from it.</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>This is the time to enter into partnerships and agreements. Choose your companions with care, be tactful in what you say, and let trust grow slowly between you.</source>
-        <translation>Jetzt ist die Zeit für Partnerschaften und Vereinbarungen. Wählen Sie Ihre Weggefährten mit Bedacht, sprechen Sie taktvoll und lassen Sie das Vertrauen zwischen Ihnen langsam wachsen.</translation>
+        <translation>Jetzt ist der richtige Zeitpunkt für Partnerschaften und Vereinbarungen. Wählen Sie Ihre Weggefährten mit Bedacht, sprechen Sie taktvoll und lassen Sie das Vertrauen zwischen Ihnen langsam wachsen.</translation>
     </message>
     <message>
         <source>Learn to focus on your spiritual side and trust your intuition; quiet moments will show you the way.</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Use the skills and knowledge you have gained to serve your community. Teaching, healing or simply listening well will bring harmony to you and to those you touch.</source>
-        <translation>Nutzen Sie Ihre erworbenen Fähigkeiten und Ihr Wissen, um Ihrer Gemeinschaft zu dienen. Lehren, Heilen oder einfach gutes Zuhören bringt Ihnen und allen, die Sie berühren, Harmonie.</translation>
+        <translation>Nutzen Sie Ihre erworbenen Fähigkeiten und Ihr Wissen, um Ihrer Gemeinschaft zu dienen. Lehren, Heilen oder einfach gutes Zuhören bringt Ihnen und allen, denen Sie begegnen, Harmonie.</translation>
     </message>
     <message>
         <source>You will do good to work alone for a while. Study a subject that fascinates you, keep a journal of your thoughts, and trust the wisdom that grows out of solitude.</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>Concentrate and pray to God. All the guidance you need will come through faith and inner stillness.</source>
-        <translation>Konzentrieren Sie sich und beten Sie zu Gott. Alle Führung, die Sie brauchen, kommt durch Glauben und innere Stille.</translation>
+        <translation>Konzentrieren Sie sich und beten Sie zu Gott. Die Führung, die Sie brauchen, erhalten Sie durch Glauben und innere Stille.</translation>
     </message>
     <message>
         <source>Learn to speak for yourself and your beliefs. Your voice can inspire others; do not hide it.</source>
@@ -574,7 +574,7 @@
     </message>
     <message>
         <source>You need to balance the various parts of your life before you build on them. Put your work, your home and your health in order, one patient step at a time. A steady routine and honest effort will give you the firm ground you need, so do not look for shortcuts now.</source>
-        <translation>Bringen Sie die verschiedenen Bereiche Ihres Lebens ins Gleichgewicht, bevor Sie darauf aufbauen. Ordnen Sie Arbeit, Zuhause und Gesundheit, geduldig Schritt für Schritt. Ein fester Tagesablauf und ehrliche Mühe geben Ihnen den festen Boden, den Sie brauchen; suchen Sie jetzt also keine Abkürzungen.</translation>
+        <translation>Bringen Sie die verschiedenen Bereiche Ihres Lebens ins Gleichgewicht, bevor Sie darauf aufbauen. Ordnen Sie Arbeit, Zuhause und Gesundheit, geduldig Schritt für Schritt. Ein geregelter Tagesablauf und ehrliche Mühe geben Ihnen den festen Boden, den Sie brauchen; suchen Sie jetzt also keine Abkürzungen.</translation>
     </message>
     <message>
         <source>You will have a lot to deal with as changes arrive quickly. Stay flexible, welcome new experiences and keep your freedom without losing sight of your duties.</source>
@@ -582,7 +582,7 @@
     </message>
     <message>
         <source>This is the time to expand your love and care to your family and community. Others will turn to you for support and advice, so give it warmly but do not carry every burden yourself. Harmony at home will bring you the peace that lets the rest of your life grow.</source>
-        <translation>Jetzt ist die Zeit, Ihre Liebe und Fürsorge auf Familie und Gemeinschaft auszudehnen. Andere werden Sie um Hilfe und Rat bitten; geben Sie beides herzlich, aber tragen Sie nicht jede Last allein. Harmonie zu Hause schenkt Ihnen den Frieden, in dem der Rest Ihres Lebens wachsen kann.</translation>
+        <translation>Jetzt ist der richtige Zeitpunkt, Ihre Liebe und Fürsorge auf Familie und Gemeinschaft auszudehnen. Andere werden Sie um Hilfe und Rat bitten; geben Sie beides herzlich, aber tragen Sie nicht jede Last allein. Harmonie zu Hause schenkt Ihnen den Frieden, in dem der Rest Ihres Lebens wachsen kann.</translation>
     </message>
     <message>
         <source>This is a very spiritual number. Step back from the noise of daily life and spend time alone in study, thought and prayer. The answers you seek lie within you, and they will come to you through quiet reflection rather than through the opinions of other people.</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Stop making excuses and complete the tasks you have begun. Let go of the past and forgive freely.</source>
-        <translation>Keine Ausreden mehr: Vollenden Sie, was Sie begonnen haben. Lassen Sie die Vergangenheit los und vergeben Sie großzügig.</translation>
+        <translation>Suchen Sie keine Ausreden mehr und vollenden Sie, was Sie begonnen haben. Lassen Sie die Vergangenheit los und vergeben Sie großzügig.</translation>
     </message>
     <message>
         <source>This is a spiritual number. You are being called to inspire others through your intuition and your faith. Trust the flashes of insight that come to you, even when others doubt them. Your sensitivity is a gift, so protect your calm and share your vision with kindness.</source>
@@ -602,7 +602,7 @@
     </message>
     <message>
         <source>You will be spiritually aware and able to turn great dreams into real and lasting works. Plan with care, think of the many, and build something that will serve others.</source>
-        <translation>Sie werden spirituell wach sein und große Träume in reale, dauerhafte Werke verwandeln können. Planen Sie sorgfältig, denken Sie an die Vielen und schaffen Sie etwas, das anderen dient.</translation>
+        <translation>Sie werden spirituell wach sein und große Träume in reale, dauerhafte Werke verwandeln können. Planen Sie sorgfältig, denken Sie an das Wohl vieler und schaffen Sie etwas, das anderen dient.</translation>
     </message>
 </context>
 <context>
@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>Rose, Lavender Quartz</source>
-        <translation>Rosen-, Lavendelquarz</translation>
+        <translation>Rosenquarz, Lavendelquarz</translation>
     </message>
     <message>
         <source>Amethyst</source>
@@ -852,11 +852,11 @@ Möchten Sie nach Updates suchen?</translation>
     <name>dicemere::fraResult</name>
     <message>
         <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Würfel %1: Die Kombination %2 ergibt %3</translation>
+        <translation>Würfelwerte %1: Die Kombination %2 ergibt %3</translation>
     </message>
     <message>
         <source>Dice %1: total %2</source>
-        <translation>Würfel %1: Summe %2</translation>
+        <translation>Würfelwerte %1: Die Summe ist %2</translation>
     </message>
     <message>
         <source>Enochian Number</source>
@@ -864,11 +864,11 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
     <message>
         <source>Enochian Number Description</source>
-        <translation>Beschreibung der Zahl</translation>
+        <translation>Beschreibung der henochischen Zahl</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation>Deutung</translation>
+        <translation>Interpretation</translation>
     </message>
     <message>
         <source>Stone</source>
@@ -892,7 +892,7 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
     <message>
         <source>Copy Reading</source>
-        <translation>Ergebnis kopieren</translation>
+        <translation>Deutung kopieren</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -907,7 +907,7 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Hier klicken für Details</translation>
+        <translation>Weitere Details ansehen</translation>
     </message>
     <message>
         <source>OK</source>
@@ -930,11 +930,11 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
     <message>
         <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>Machen Sie www.example.com zu Ihrer festen Anlaufstelle. Jeder Besuch in unserem Forum hilft, Dicemere und unsere anderen Gratisprogramme zu pflegen.</translation>
+        <translation>Machen Sie www.example.com zu Ihrer festen Anlaufstelle. Jeder Besuch in unserem Forum hilft, Dicemere und unsere anderen kostenlosen Programme zu pflegen.</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation>%1 jetzt besuchen</translation>
+        <translation>Besuchen Sie jetzt %1</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -958,14 +958,14 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
     <message>
         <source>Click Here To Visit Example Apps</source>
-        <translation>Jetzt Example Apps besuchen</translation>
+        <translation>Besuchen Sie Example Apps</translation>
     </message>
 </context>
 <context>
     <name>dicemere::frmMain</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
-        <translation>Das beliebteste Mystik-Forum im Internet. Jetzt hier klicken und %1 besuchen.</translation>
+        <translation>Das beliebteste Mystik-Forum im Internet. Besuchen Sie jetzt %1.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1005,11 +1005,11 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Co-Branding dieser Software für Ihre Website: mehr Kundenbindung und Besucher für Ihre Website. Name &amp;&amp; Link Ihrer Website hier platzieren. Details unter „Hilfe“. Hier klicken für mehr Infos zum Co-Branding.</translation>
+        <translation>Versehen Sie dieses Programm mit der Marke Ihrer Website und gewinnen Sie mehr treue Besucher. Platzieren Sie hier Namen &amp;&amp; Link Ihrer Website. Details finden Sie unter „Hilfe“. Klicken Sie hier für mehr Informationen zum Co-Branding.</translation>
     </message>
     <message>
         <source>%1 Click here for more details.</source>
-        <translation>%1 Hier klicken für Details.</translation>
+        <translation>%1 Klicken Sie hier für weitere Details.</translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidad de negocio desde casa. Monte su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web.</translation>
+        <translation>Trabaje desde casa: monte su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web.</translation>
     </message>
 </context>
 <context>
@@ -165,7 +165,7 @@
     <name>FlowerRemedy</name>
     <message>
         <source>Centaury</source>
-        <translation>Centaura menor</translation>
+        <translation>Centaury</translation>
     </message>
     <message>
         <source>Cerato</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Agrimony</source>
-        <translation>Agrimonia</translation>
+        <translation>Agrimony</translation>
     </message>
     <message>
         <source>Cherry Plum</source>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>You are keeping too much to yourself. Share your thoughts and let a friend help you decide.</source>
-        <translation>Se guarda demasiadas cosas para usted. Comparta sus pensamientos y deje que un amigo le ayude a decidir.</translation>
+        <translation>Se guarda demasiadas cosas para sí. Comparta sus pensamientos y deje que un amigo le ayude a decidir.</translation>
     </message>
     <message>
         <source>You are spending too much time on restless pursuits. Slow down and choose what really matters.</source>
@@ -609,7 +609,7 @@
     <name>Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation>La aplicación ya se está ejecutando</translation>
+        <translation>El programa ya se está ejecutando</translation>
     </message>
 </context>
 <context>
@@ -775,11 +775,11 @@
     </message>
     <message>
         <source>Beaver, Elk</source>
-        <translation>Castor, alce</translation>
+        <translation>Castor, uapití</translation>
     </message>
     <message>
         <source>Buffalo, Raven</source>
-        <translation>Búfalo, cuervo</translation>
+        <translation>Bisonte, cuervo</translation>
     </message>
     <message>
         <source>Hawk, Spider</source>
@@ -852,11 +852,11 @@ Do you want to check for an update?</source>
     <name>dicemere::fraResult</name>
     <message>
         <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dados %1: la combinación %2 da %3</translation>
+        <translation>Dados: %1; la combinación %2 da %3</translation>
     </message>
     <message>
         <source>Dice %1: total %2</source>
-        <translation>Dados %1: suma %2</translation>
+        <translation>Dados: %1; la suma es %2</translation>
     </message>
     <message>
         <source>Enochian Number</source>
@@ -864,7 +864,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Enochian Number Description</source>
-        <translation>Descripción del número</translation>
+        <translation>Descripción del número enoquiano</translation>
     </message>
     <message>
         <source>Interpretation</source>
@@ -892,7 +892,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Copy Reading</source>
-        <translation>Copiar lectura</translation>
+        <translation>Copiar resultado</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -907,7 +907,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Más detalles aquí</translation>
+        <translation>Ver más detalles</translation>
     </message>
     <message>
         <source>OK</source>
@@ -926,7 +926,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>¿Le gusta Dicemere? Venga cada semana a conversar con otros buscadores en www.example.com: los visitantes del foro son quienes pagan programas como este.</translation>
+        <translation>¿Le gusta Dicemere? Venga cada semana a conversar con otros buscadores en www.example.com: los visitantes del foro son quienes costean programas como este.</translation>
     </message>
     <message>
         <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
@@ -934,7 +934,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation>Visite %1 ahora</translation>
+        <translation>Visitar %1 ahora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -946,7 +946,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>&amp;Recomendar ahora</translation>
+        <translation>Recomendar a un &amp;amigo</translation>
     </message>
     <message>
         <source>More Programs From Example</source>
@@ -1005,7 +1005,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Personalice este programa con la marca de su sitio y aumente la fidelidad y el tráfico. Ponga aquí el nombre &amp;&amp; el enlace de su sitio. Más detalles en la &quot;Ayuda&quot;. Haga clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Personalice este programa con la marca de su sitio y gane fidelidad y tráfico. Ponga aquí el nombre &amp;&amp; enlace de su sitio. Consulte la «Ayuda» para más detalles. Haga clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>%1 Click here for more details.</source>

@@ -6,8 +6,8 @@
     <message numerus="yes">
         <source>You have thrown %1 out of %n times</source>
         <translation>
-            <numerusform>Lancers effectués&#xa0;: %1 sur %n</numerusform>
-            <numerusform>Lancers effectués&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Vous avez lancé %1 dé sur %n</numerusform>
+            <numerusform>Vous avez lancé %1 des %n dés</numerusform>
         </translation>
     </message>
     <message>
@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>&amp;Obtenir mon résultat de numérologie énochienne</translation>
+        <translation>&amp;Voir mon résultat de numérologie énochienne</translation>
     </message>
 </context>
 <context>
@@ -27,14 +27,14 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Activité à domicile&#xa0;: lancez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site.</translation>
+        <translation>Travaillez de chez vous&#x202f;: lancez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site.</translation>
     </message>
 </context>
 <context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
-        <translation>Tea tree</translation>
+        <translation>Arbre à thé</translation>
     </message>
     <message>
         <source>Cedarwood</source>
@@ -158,14 +158,14 @@
     </message>
     <message>
         <source>Tangerine</source>
-        <translation>Mandarine</translation>
+        <translation>Tangerine</translation>
     </message>
 </context>
 <context>
     <name>FlowerRemedy</name>
     <message>
         <source>Centaury</source>
-        <translation>Petite centaurée</translation>
+        <translation>Centaury</translation>
     </message>
     <message>
         <source>Cerato</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Agrimony</source>
-        <translation>Aigremoine</translation>
+        <translation>Agrimony</translation>
     </message>
     <message>
         <source>Cherry Plum</source>
@@ -427,7 +427,7 @@
     <name>Interpretation</name>
     <message>
         <source>NA</source>
-        <translation>N/A</translation>
+        <translation>Sans objet</translation>
     </message>
     <message>
         <source>This is the time to analyze your situation with a clear mind. Look at the facts, decide what you truly want, and then act on your own judgement without waiting.</source>
@@ -447,7 +447,7 @@
     </message>
     <message>
         <source>Learn to focus on your spiritual side and trust your intuition; quiet moments will show you the way.</source>
-        <translation>Apprenez à vous concentrer sur votre côté spirituel et fiez-vous à votre intuition&#xa0;; les moments de calme vous montreront la voie.</translation>
+        <translation>Apprenez à vous concentrer sur votre côté spirituel et fiez-vous à votre intuition&#x202f;; les moments de calme vous montreront la voie.</translation>
     </message>
     <message>
         <source>This is a good time to build bridges with the people around you. Mend old quarrels, offer a helping hand and value the peace that comes from working together.</source>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>You have achieved your goals in one part of your life; now bring the same discipline to the rest. Order your days, keep your promises and the foundations will hold.</source>
-        <translation>Vous avez atteint vos objectifs dans un domaine de votre vie&#xa0;; appliquez maintenant la même discipline au reste. Organisez vos journées, tenez vos promesses, et les fondations tiendront.</translation>
+        <translation>Vous avez atteint vos objectifs dans un domaine de votre vie&#x202f;; appliquez maintenant la même discipline au reste. Organisez vos journées, tenez vos promesses, et les fondations tiendront.</translation>
     </message>
     <message>
         <source>Do not be secretive and keep your plans hidden. Be open about the changes you want to make.</source>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>You are keeping too much to yourself. Share your thoughts and let a friend help you decide.</source>
-        <translation>Vous gardez trop de choses pour vous. Partagez vos pensées et laissez un proche vous aider à décider.</translation>
+        <translation>Vous gardez trop de choses pour vous. Partagez vos pensées et laissez un ami vous aider à décider.</translation>
     </message>
     <message>
         <source>You are spending too much time on restless pursuits. Slow down and choose what really matters.</source>
@@ -503,23 +503,23 @@
     </message>
     <message>
         <source>Spirituality and belief go hand in hand for you now. Set time aside for prayer or meditation, and read the works that feed your soul. Do not be troubled if others fail to understand; your inner search will lead you to a deeper truth.</source>
-        <translation>Spiritualité et foi vont de pair pour vous en ce moment. Prenez le temps de prier ou de méditer, et lisez ce qui nourrit votre âme. Peu importe si les autres ne comprennent pas&#xa0;: votre quête intérieure vous mènera à une vérité plus profonde.</translation>
+        <translation>Spiritualité et foi vont de pair pour vous en ce moment. Prenez le temps de prier ou de méditer, et lisez les ouvrages qui nourrissent votre âme. Ne vous troublez pas si les autres ne comprennent pas&#x202f;: votre quête intérieure vous mènera à une vérité plus profonde.</translation>
     </message>
     <message>
         <source>You will get great joy by using your success to help those who have less. Manage your money with care and be fair in every dealing. Power used with kindness will grow, while power used selfishly will slip through your fingers.</source>
-        <translation>Vous éprouverez une grande joie à mettre votre réussite au service de ceux qui ont moins. Gérez votre argent avec soin et soyez équitable en toute affaire. Le pouvoir exercé avec bonté grandira, le pouvoir égoïste vous glissera entre les doigts.</translation>
+        <translation>Vous éprouverez une grande joie à mettre votre réussite au service de ceux qui ont moins. Gérez votre argent avec soin et soyez équitable en toute affaire. Le pouvoir exercé avec bonté grandira, tandis que le pouvoir exercé par égoïsme vous glissera entre les doigts.</translation>
     </message>
     <message>
         <source>Do you expect something in return for every favour? Give freely and the reward will find you.</source>
-        <translation>Attendez-vous quelque chose en retour de chaque service rendu&#xa0;? Donnez sans compter et la récompense viendra à vous.</translation>
+        <translation>Attendez-vous quelque chose en retour de chaque service rendu&#x202f;? Donnez sans compter et la récompense viendra à vous.</translation>
     </message>
     <message>
         <source>Finish projects that you have left undone before you begin anything new. Clear away what no longer serves you, forgive old hurts and say your goodbyes with grace. An ending now makes room for a better chapter that is about to begin.</source>
-        <translation>Terminez les projets en suspens avant de commencer quoi que ce soit de nouveau. Écartez ce qui ne vous sert plus, pardonnez les vieilles blessures et dites adieu avec grâce. Une fin, maintenant, laisse place à un chapitre meilleur qui va bientôt s&apos;ouvrir.</translation>
+        <translation>Terminez les projets en suspens avant de commencer quoi que ce soit de nouveau. Écartez ce qui ne vous sert plus, pardonnez les vieilles blessures et dites adieu avec grâce. Ce qui s&apos;achève maintenant laisse place à un chapitre meilleur, sur le point de s&apos;ouvrir.</translation>
     </message>
     <message>
         <source>Things may seem completed but in truth one last task remains. Look back over your recent work, tie up the loose ends, and only then rest and celebrate what you did.</source>
-        <translation>Tout peut sembler achevé, mais en vérité une dernière tâche demeure. Repassez sur votre travail récent, réglez les derniers détails, et seulement alors reposez-vous et célébrez ce que vous avez accompli.</translation>
+        <translation>Tout peut sembler achevé, mais en vérité une dernière tâche demeure. Revoyez votre travail récent, réglez les derniers détails, et seulement alors reposez-vous et célébrez ce que vous avez accompli.</translation>
     </message>
     <message>
         <source>Concentrate and pray to God. All the guidance you need will come through faith and inner stillness.</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Learn to speak for yourself and your beliefs. Your voice can inspire others; do not hide it.</source>
-        <translation>Apprenez à prendre la parole pour vous-même et pour vos convictions. Votre voix peut inspirer les autres&#xa0;: ne la cachez pas.</translation>
+        <translation>Apprenez à prendre la parole pour vous-même et pour vos convictions. Votre voix peut inspirer les autres&#x202f;: ne la cachez pas.</translation>
     </message>
     <message>
         <source>Combine your daily routine with your spiritual practice, and every ordinary task becomes a prayer.</source>
@@ -539,7 +539,7 @@
     </message>
     <message>
         <source>Learn to let go of the fears that hold back your vision. Your intuition is sound; act on it with courage and you will see your ideals take shape in the world.</source>
-        <translation>Apprenez à vous libérer des peurs qui entravent votre vision. Votre intuition est juste&#xa0;; suivez-la avec courage et vous verrez vos idéaux prendre forme dans le monde.</translation>
+        <translation>Apprenez à vous libérer des peurs qui entravent votre vision. Votre intuition est juste&#x202f;; suivez-la avec courage et vous verrez vos idéaux prendre forme dans le monde.</translation>
     </message>
     <message>
         <source>Your spiritual interests will bring you into contact with people who share your ideals. Welcome them, learn from them, and together you can achieve something of lasting worth.</source>
@@ -574,7 +574,7 @@
     </message>
     <message>
         <source>You need to balance the various parts of your life before you build on them. Put your work, your home and your health in order, one patient step at a time. A steady routine and honest effort will give you the firm ground you need, so do not look for shortcuts now.</source>
-        <translation>Vous devez équilibrer les différents aspects de votre vie avant de bâtir sur eux. Mettez de l&apos;ordre dans votre travail, votre foyer et votre santé, patiemment, pas à pas. Une routine régulière et des efforts sincères vous donneront les bases solides dont vous avez besoin&#xa0;: ne cherchez donc pas de raccourcis maintenant.</translation>
+        <translation>Vous devez équilibrer les différents aspects de votre vie avant de bâtir sur eux. Mettez de l&apos;ordre dans votre travail, votre foyer et votre santé, patiemment, pas à pas. Une routine régulière et des efforts sincères vous donneront les bases solides dont vous avez besoin&#x202f;: ne cherchez donc pas de raccourcis maintenant.</translation>
     </message>
     <message>
         <source>You will have a lot to deal with as changes arrive quickly. Stay flexible, welcome new experiences and keep your freedom without losing sight of your duties.</source>
@@ -582,7 +582,7 @@
     </message>
     <message>
         <source>This is the time to expand your love and care to your family and community. Others will turn to you for support and advice, so give it warmly but do not carry every burden yourself. Harmony at home will bring you the peace that lets the rest of your life grow.</source>
-        <translation>C&apos;est le moment d&apos;étendre votre amour et votre attention à votre famille et à votre communauté. On se tournera vers vous pour trouver soutien et conseils&#xa0;: donnez-les chaleureusement, sans porter vous-même tous les fardeaux. L&apos;harmonie au foyer vous apportera la paix qui permettra au reste de votre vie de s&apos;épanouir.</translation>
+        <translation>C&apos;est le moment d&apos;étendre votre amour et votre attention à votre famille et à votre communauté. On se tournera vers vous pour trouver soutien et conseils&#x202f;: donnez-les chaleureusement, sans porter vous-même tous les fardeaux. L&apos;harmonie au foyer vous apportera la paix qui permettra au reste de votre vie de s&apos;épanouir.</translation>
     </message>
     <message>
         <source>This is a very spiritual number. Step back from the noise of daily life and spend time alone in study, thought and prayer. The answers you seek lie within you, and they will come to you through quiet reflection rather than through the opinions of other people.</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>Give till you can give no more, and you will find that abundance returns to you. This is a number of power and material reward, so use your authority wisely and fairly. Money and success will follow honest work, but remember that what you share matters more than what you keep.</source>
-        <translation>Donnez jusqu&apos;à ne plus pouvoir donner, et vous verrez l&apos;abondance vous revenir. C&apos;est un nombre de pouvoir et de récompense matérielle&#xa0;: exercez donc votre autorité avec sagesse et équité. L&apos;argent et le succès suivront un travail honnête, mais souvenez-vous que ce que vous partagez compte plus que ce que vous gardez.</translation>
+        <translation>Donnez jusqu&apos;à ne plus pouvoir donner, et vous verrez l&apos;abondance vous revenir. C&apos;est un nombre de pouvoir et de récompense matérielle&#x202f;: exercez donc votre autorité avec sagesse et équité. L&apos;argent et le succès suivront un travail honnête, mais souvenez-vous que ce que vous partagez compte plus que ce que vous gardez.</translation>
     </message>
     <message>
         <source>Stop making excuses and complete the tasks you have begun. Let go of the past and forgive freely.</source>
@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>This is a spiritual number. You are being called to inspire others through your intuition and your faith. Trust the flashes of insight that come to you, even when others doubt them. Your sensitivity is a gift, so protect your calm and share your vision with kindness.</source>
-        <translation>C&apos;est un nombre spirituel. Votre vocation est d&apos;inspirer les autres par votre intuition et votre foi. Fiez-vous aux inspirations soudaines qui vous viennent, même quand les autres en doutent. Votre sensibilité est un don&#xa0;: préservez votre calme et partagez votre vision avec bienveillance.</translation>
+        <translation>C&apos;est un nombre spirituel. Votre vocation est d&apos;inspirer les autres par votre intuition et votre foi. Fiez-vous aux inspirations soudaines qui vous viennent, même quand les autres en doutent. Votre sensibilité est un don&#x202f;: préservez votre calme et partagez votre vision avec bienveillance.</translation>
     </message>
     <message>
         <source>You will be spiritually aware and able to turn great dreams into real and lasting works. Plan with care, think of the many, and build something that will serve others.</source>
@@ -609,7 +609,7 @@
     <name>Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation>L&apos;application est déjà en cours d&apos;exécution</translation>
+        <translation>Le logiciel est déjà en cours d&apos;exécution</translation>
     </message>
 </context>
 <context>
@@ -804,7 +804,7 @@
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
         <translation>Une mise à jour de ce logiciel est peut-être disponible.
-Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+Voulez-vous rechercher une mise à jour&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -830,7 +830,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Die %1: %2, %3</source>
-        <translation>Dé %1&#xa0;: %2, %3</translation>
+        <translation>Dé %1&#x202f;: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -841,7 +841,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Choose number of dice to throw</source>
-        <translation>Choisissez le nombre de dés</translation>
+        <translation>Nombre de dés à lancer</translation>
     </message>
     <message>
         <source>&amp;Concentrate on your Problem And Cast the Dice</source>
@@ -852,11 +852,11 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <name>dicemere::fraResult</name>
     <message>
         <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dés %1&#xa0;: la combinaison %2 donne %3</translation>
+        <translation>Dés obtenus&#x202f;: %1&#x202f;; la combinaison %2 donne %3</translation>
     </message>
     <message>
         <source>Dice %1: total %2</source>
-        <translation>Dés %1&#xa0;: total %2</translation>
+        <translation>Dés obtenus&#x202f;: %1&#x202f;; total %2</translation>
     </message>
     <message>
         <source>Enochian Number</source>
@@ -864,7 +864,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Enochian Number Description</source>
-        <translation>Description du nombre</translation>
+        <translation>Description du nombre énochien</translation>
     </message>
     <message>
         <source>Interpretation</source>
@@ -892,7 +892,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Copy Reading</source>
-        <translation>Copier le tirage</translation>
+        <translation>Copier le résultat</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -918,23 +918,23 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <name>dicemere::frmExit</name>
     <message>
         <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
-        <translation>Visitez souvent www.example.com. Chaque visite sur notre forum de discussion ésotérique nous aide à faire vivre et à tenir à jour des programmes gratuits comme Dicemere.</translation>
+        <translation>Visitez souvent www.example.com. Chaque visite sur notre forum de discussion ésotérique nous aide à faire vivre et à tenir à jour des logiciels gratuits comme Dicemere.</translation>
     </message>
     <message>
         <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
-        <translation>Passez régulièrement sur le forum de discussion de www.example.com. Ce sont vos visites qui permettent à des programmes comme celui-ci de rester entretenus et gratuits.</translation>
+        <translation>Passez régulièrement sur le forum de discussion de www.example.com. Ce sont vos visites qui permettent à des logiciels comme celui-ci de rester entretenus et gratuits.</translation>
     </message>
     <message>
         <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>Vous aimez Dicemere&#xa0;? Venez discuter chaque semaine avec d&apos;autres esprits en quête sur www.example.com&#xa0;: ce sont les visiteurs du forum qui financent des programmes comme celui-ci.</translation>
+        <translation>Vous aimez Dicemere&#x202f;? Venez discuter chaque semaine avec d&apos;autres esprits en quête sur www.example.com&#x202f;: ce sont les visiteurs du forum qui financent des logiciels comme celui-ci.</translation>
     </message>
     <message>
         <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>Faites de www.example.com un rendez-vous régulier. Chaque visite sur notre forum contribue à l&apos;entretien de Dicemere et de nos autres programmes gratuits.</translation>
+        <translation>Faites de www.example.com un rendez-vous régulier. Chaque visite sur notre forum contribue à l&apos;entretien de Dicemere et de nos autres logiciels gratuits.</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation>Visitez %1 dès maintenant</translation>
+        <translation>Visiter %1 maintenant</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -946,15 +946,15 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>Recommander &amp;maintenant</translation>
+        <translation>&amp;Recommander à un ami</translation>
     </message>
     <message>
         <source>More Programs From Example</source>
-        <translation>Autres programmes d&apos;Example</translation>
+        <translation>Autres logiciels d&apos;Example</translation>
     </message>
     <message>
         <source>Enjoyed Dicemere? The makers of www.example.com publish a whole range of small, friendly programs for astrology, tarot, numerology and everyday divination, and every one of them is free to try. Follow the link below to browse the Example Apps catalogue and find your next favourite.</source>
-        <translation>Vous avez aimé Dicemere&#xa0;? Les créateurs de www.example.com publient toute une gamme de petits programmes conviviaux d&apos;astrologie, de tarot, de numérologie et de divination au quotidien, et chacun peut être essayé gratuitement. Suivez le lien ci-dessous pour parcourir le catalogue Example Apps et trouver votre prochain favori.</translation>
+        <translation>Vous avez aimé Dicemere&#x202f;? Les créateurs de www.example.com publient toute une gamme de petits logiciels conviviaux d&apos;astrologie, de tarot, de numérologie et de divination au quotidien, et chacun peut être essayé gratuitement. Suivez le lien ci-dessous pour parcourir le catalogue Example Apps et trouver votre prochain favori.</translation>
     </message>
     <message>
         <source>Click Here To Visit Example Apps</source>
@@ -989,7 +989,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>Rechercher une &amp;mise à jour</translation>
+        <translation>&amp;Mise à jour du logiciel</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -1005,11 +1005,11 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Associez ce logiciel à votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp;&amp; le lien de votre site. Voir «&#xa0;Aide&#xa0;» pour les détails. Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Mettez ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp;&amp; le lien de votre site. Consultez «&#x202f;Aide&#x202f;» pour plus de détails. Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>%1 Click here for more details.</source>
-        <translation>%1 Cliquez ici pour plus de détails.</translation>
+        <translation>%1 Cliquez ici pour en savoir plus.</translation>
     </message>
 </context>
 <context>

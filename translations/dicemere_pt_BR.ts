@@ -6,8 +6,8 @@
     <message numerus="yes">
         <source>You have thrown %1 out of %n times</source>
         <translation>
-            <numerusform>Você lançou %1 de %n vez</numerusform>
-            <numerusform>Você lançou %1 de %n vezes</numerusform>
+            <numerusform>Você fez %1 de %n lançamento</numerusform>
+            <numerusform>Você fez %1 de %n lançamentos</numerusform>
         </translation>
     </message>
     <message>
@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este software com a marca do seu site.</translation>
+        <translation>Monte seu próprio negócio em casa. Abra uma empresa na internet e ganhe dinheiro on-line. Tenha este programa com a marca do seu site.</translation>
     </message>
 </context>
 <context>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Lime</source>
-        <translation>Lima</translation>
+        <translation>Limão-taiti</translation>
     </message>
     <message>
         <source>Bergamot</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>Clove</source>
-        <translation>Cravo</translation>
+        <translation>Cravo-da-índia</translation>
     </message>
     <message>
         <source>Clary Sage</source>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>Centaury</source>
-        <translation>Centáurea</translation>
+        <translation>Centáurea-menor</translation>
     </message>
     <message>
         <source>Feverfew</source>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>Clove</source>
-        <translation>Cravo</translation>
+        <translation>Cravo-da-índia</translation>
     </message>
     <message>
         <source>Lemon Balm</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>You are spending too much time on restless pursuits. Slow down and choose what really matters.</source>
-        <translation>Você está gastando tempo demais com ocupações agitadas. Desacelere e escolha o que realmente importa.</translation>
+        <translation>Você está gastando tempo demais com atividades que só trazem agitação. Desacelere e escolha o que realmente importa.</translation>
     </message>
     <message>
         <source>You have given a lot of love and care to others. Now allow them to give something back to you, and accept their kindness without feeling that you owe them anything.</source>
@@ -495,11 +495,11 @@
     </message>
     <message>
         <source>Use the skills and knowledge you have gained to serve your community. Teaching, healing or simply listening well will bring harmony to you and to those you touch.</source>
-        <translation>Use as habilidades e os conhecimentos que você adquiriu para servir à sua comunidade. Ensinar, curar ou simplesmente saber ouvir trará harmonia a você e às pessoas que você toca.</translation>
+        <translation>Use as habilidades e os conhecimentos que você adquiriu para servir à sua comunidade. Ensinar, curar ou simplesmente saber ouvir trará harmonia a você e às pessoas com quem você convive.</translation>
     </message>
     <message>
         <source>You will do good to work alone for a while. Study a subject that fascinates you, keep a journal of your thoughts, and trust the wisdom that grows out of solitude.</source>
-        <translation>Será bom para você trabalhar sozinho por um tempo. Estude um assunto que o fascine, mantenha um diário dos seus pensamentos e confie na sabedoria que nasce da solidão.</translation>
+        <translation>Será bom para você trabalhar sozinho por um tempo. Estude um assunto que fascine você, mantenha um diário dos seus pensamentos e confie na sabedoria que nasce da solidão.</translation>
     </message>
     <message>
         <source>Spirituality and belief go hand in hand for you now. Set time aside for prayer or meditation, and read the works that feed your soul. Do not be troubled if others fail to understand; your inner search will lead you to a deeper truth.</source>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>You have good leadership qualities. Use them to build something that will benefit many people, not only yourself. Think on a grand scale, but plan every detail with patience. Others will follow you if you stay honest, practical and true to your vision.</source>
-        <translation>Você tem boas qualidades de liderança. Use-as para construir algo que beneficie muitas pessoas, não apenas você. Pense em grande escala, mas planeje cada detalhe com paciência. Os outros seguirão você se você se mantiver honesto, prático e fiel à sua visão.</translation>
+        <translation>Você tem boas qualidades de liderança. Use-as para construir algo que beneficie muitas pessoas, não apenas você. Pense em grande escala, mas planeje cada detalhe com paciência. Os outros seguirão seus passos se você se mantiver honesto, prático e fiel à sua visão.</translation>
     </message>
     <message>
         <source>Spread love and gain lots more in return. Your kindness now can change many lives for the better.</source>
@@ -609,7 +609,7 @@
     <name>Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation>O aplicativo já está em execução</translation>
+        <translation>O programa já está em execução</translation>
     </message>
 </context>
 <context>
@@ -636,19 +636,19 @@
     </message>
     <message>
         <source>Bloodstone, Jasper, Onyx</source>
-        <translation>Heliotrópio, Jaspe, Ônix</translation>
+        <translation>Heliotrópio, jaspe, ônix</translation>
     </message>
     <message>
         <source>Malachite, Diamond</source>
-        <translation>Malaquita, Diamante</translation>
+        <translation>Malaquita, diamante</translation>
     </message>
     <message>
         <source>Howlite, Tiger&apos;s Eye</source>
-        <translation>Howlita, Olho-de-tigre</translation>
+        <translation>Howlita, olho-de-tigre</translation>
     </message>
     <message>
         <source>Ruby, Sapphire</source>
-        <translation>Rubi, Safira</translation>
+        <translation>Rubi, safira</translation>
     </message>
     <message>
         <source>Lapis Lazuli</source>
@@ -660,7 +660,7 @@
     </message>
     <message>
         <source>Garnet, Peridot</source>
-        <translation>Granada, Peridoto</translation>
+        <translation>Granada, peridoto</translation>
     </message>
     <message>
         <source>Lepidolite</source>
@@ -668,19 +668,19 @@
     </message>
     <message>
         <source>Moonstone, Sunstone, Amazonite</source>
-        <translation>Pedra-da-lua, Pedra-do-sol, Amazonita</translation>
+        <translation>Pedra-da-lua, pedra-do-sol, amazonita</translation>
     </message>
     <message>
         <source>Turquoise, Azurite</source>
-        <translation>Turquesa, Azurita</translation>
+        <translation>Turquesa, azurita</translation>
     </message>
     <message>
         <source>Calcite, Selenite</source>
-        <translation>Calcita, Selenita</translation>
+        <translation>Calcita, selenita</translation>
     </message>
     <message>
         <source>Apache  Tear, Snowflake</source>
-        <translation>Lágrima-de-apache, Obsidiana floco de neve</translation>
+        <translation>Lágrima-de-apache, obsidiana floco de neve</translation>
     </message>
     <message>
         <source>Fluorite</source>
@@ -688,11 +688,11 @@
     </message>
     <message>
         <source>Jade, Opal</source>
-        <translation>Jade, Opala</translation>
+        <translation>Jade, opala</translation>
     </message>
     <message>
         <source>Hematite, Pyrite</source>
-        <translation>Hematita, Pirita</translation>
+        <translation>Hematita, pirita</translation>
     </message>
     <message>
         <source>Tourmalinated Quartz</source>
@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>Rose, Lavender Quartz</source>
-        <translation>Quartzo rosa, Quartzo lavanda</translation>
+        <translation>Quartzo rosa, quartzo lavanda</translation>
     </message>
     <message>
         <source>Amethyst</source>
@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>Blue Quartz, Celestite</source>
-        <translation>Quartzo azul, Celestita</translation>
+        <translation>Quartzo azul, celestita</translation>
     </message>
     <message>
         <source>Tourmaline</source>
@@ -744,58 +744,58 @@
     </message>
     <message>
         <source>Moldavite, Phenacite, Dioptase</source>
-        <translation>Moldavita, Fenacita, Dioptásio</translation>
+        <translation>Moldavita, fenacita, dioptásio</translation>
     </message>
 </context>
 <context>
     <name>Totem</name>
     <message>
         <source>Turtle, Dolphin</source>
-        <translation>Tartaruga, Golfinho</translation>
+        <translation>Tartaruga, golfinho</translation>
     </message>
     <message>
         <source>Eagle, Otter</source>
-        <translation>Águia, Lontra</translation>
+        <translation>Águia, lontra</translation>
     </message>
     <message>
         <source>Wolf, Dog</source>
-        <translation>Lobo, Cão</translation>
+        <translation>Lobo, cão</translation>
     </message>
     <message>
         <source>Deer, Ant</source>
-        <translation>Cervo, Formiga</translation>
+        <translation>Cervo, formiga</translation>
     </message>
     <message>
         <source>Horse, Swan</source>
-        <translation>Cavalo, Cisne</translation>
+        <translation>Cavalo, cisne</translation>
     </message>
     <message>
         <source>Squirrel, Hummingbird</source>
-        <translation>Esquilo, Beija-flor</translation>
+        <translation>Esquilo, beija-flor</translation>
     </message>
     <message>
         <source>Beaver, Elk</source>
-        <translation>Castor, Alce</translation>
+        <translation>Castor, uapiti</translation>
     </message>
     <message>
         <source>Buffalo, Raven</source>
-        <translation>Búfalo, Corvo</translation>
+        <translation>Bisão, corvo</translation>
     </message>
     <message>
         <source>Hawk, Spider</source>
-        <translation>Gavião, Aranha</translation>
+        <translation>Gavião, aranha</translation>
     </message>
     <message>
         <source>Butterfly, Antelope</source>
-        <translation>Borboleta, Antílope</translation>
+        <translation>Borboleta, antílope</translation>
     </message>
     <message>
         <source>Bear, Bat</source>
-        <translation>Urso, Morcego</translation>
+        <translation>Urso, morcego</translation>
     </message>
     <message>
         <source>Mountain Lion, Turkey</source>
-        <translation>Puma, Peru</translation>
+        <translation>Puma, peru</translation>
     </message>
 </context>
 <context>
@@ -803,8 +803,8 @@
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation>Pode haver uma atualização disponível para este software.
-Deseja procurar atualizações?</translation>
+        <translation>Pode haver uma atualização disponível para este programa.
+Deseja verificar se há atualizações?</translation>
     </message>
 </context>
 <context>
@@ -852,7 +852,7 @@ Deseja procurar atualizações?</translation>
     <name>dicemere::fraResult</name>
     <message>
         <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dados %1: a combinação %2 dá %3</translation>
+        <translation>Dados %1: a combinação %2 resulta em %3</translation>
     </message>
     <message>
         <source>Dice %1: total %2</source>
@@ -864,7 +864,7 @@ Deseja procurar atualizações?</translation>
     </message>
     <message>
         <source>Enochian Number Description</source>
-        <translation>Descrição do número</translation>
+        <translation>Descrição do número enoquiano</translation>
     </message>
     <message>
         <source>Interpretation</source>
@@ -892,7 +892,7 @@ Deseja procurar atualizações?</translation>
     </message>
     <message>
         <source>Copy Reading</source>
-        <translation>Copiar leitura</translation>
+        <translation>Copiar resultado</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -907,7 +907,7 @@ Deseja procurar atualizações?</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Mais detalhes aqui</translation>
+        <translation>Clique aqui e saiba mais</translation>
     </message>
     <message>
         <source>OK</source>
@@ -918,7 +918,7 @@ Deseja procurar atualizações?</translation>
     <name>dicemere::frmExit</name>
     <message>
         <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
-        <translation>Visite www.example.com com frequência. Cada visita ao nosso fórum de discussão místico nos ajuda a manter vivos e atualizados programas gratuitos como o Dicemere.</translation>
+        <translation>Visite www.example.com com frequência. Cada visita ao nosso fórum místico nos ajuda a manter vivos e atualizados programas gratuitos como o Dicemere.</translation>
     </message>
     <message>
         <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
@@ -926,11 +926,11 @@ Deseja procurar atualizações?</translation>
     </message>
     <message>
         <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>Gosta do Dicemere? Venha conversar com outros buscadores em www.example.com toda semana: são os visitantes do fórum que pagam por programas como este.</translation>
+        <translation>Gosta do Dicemere? Venha conversar com outros buscadores no www.example.com toda semana: são os visitantes do fórum que pagam por programas como este.</translation>
     </message>
     <message>
         <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>Faça do www.example.com uma parada obrigatória. Cada visita ao nosso fórum ajuda a manter o Dicemere e nossos outros programas gratuitos.</translation>
+        <translation>Inclua o www.example.com na sua rotina. Cada visita ao nosso fórum ajuda a manter o Dicemere e nossos outros programas gratuitos.</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
@@ -965,7 +965,7 @@ Deseja procurar atualizações?</translation>
     <name>dicemere::frmMain</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
-        <translation>O fórum de discussão místico on-line mais popular. Clique aqui para visitar %1 agora.</translation>
+        <translation>Participe do fórum místico mais popular da internet. Clique aqui para visitar %1 agora.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -993,7 +993,7 @@ Deseja procurar atualizações?</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;Sobre o software</translation>
+        <translation>&amp;Sobre o programa</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -1005,7 +1005,7 @@ Deseja procurar atualizações?</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Personalize este software com a marca do seu site. Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome &amp;&amp; o link do seu site. Veja &quot;Ajuda&quot; para mais detalhes. Clique aqui para saber mais sobre co-branding.</translation>
+        <translation>Personalize este programa com a marca do seu site. Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome &amp;&amp; o link do seu site. Veja “Ajuda” para mais detalhes. Clique aqui para saber mais sobre co-branding.</translation>
     </message>
     <message>
         <source>%1 Click here for more details.</source>
