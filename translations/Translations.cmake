@@ -11,7 +11,7 @@
 # compiled in under a path nobody looks for.
 
 # The languages the program speaks besides English; the program offers what it carries.
-set(DICEMERE_LANGUAGES de es fr pt_BR)
+set(DICEMERE_LANGUAGES de es fr he it pt_BR ru)
 set(DICEMERE_TS_FILES)
 foreach(language ${DICEMERE_LANGUAGES})
   list(APPEND DICEMERE_TS_FILES ${PROJECT_SOURCE_DIR}/translations/dicemere_${language}.ts)
