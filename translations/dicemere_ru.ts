@@ -846,7 +846,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>&amp;Сосредоточиться на проблеме и бросить кубики</translation>
+        <translation>Сосредоточиться на проблеме и &amp;бросить кубики</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "Mirroring.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
 #include <QWidget>
 
 namespace dicemere {
@@ -15,17 +26,17 @@ namespace {
 constexpr char kKeepsItsPlace[] = "dicemere_keepsItsPlace";
 
 // Whether the program itself places the widget's children by position: a plain
-// container (a window, a page, a frame or group box) of ours or of Qt's. Qt's
-// own controls place their inner parts themselves, right to left included.
+// container (a window, a page, a frame or group box). Qt's own controls place
+// their inner parts themselves, right to left included.
 bool PlacesChildrenByPosition(const QWidget* parent) {
-    const QMetaObject* meta = parent->metaObject();
-    while (meta && meta->className()[0] != 'Q')
-        meta = meta->superClass(); // a class of ours: what Qt class it is
-    if (!meta)
-        return false;
-    const QLatin1String qtClass(meta->className());
-    return qtClass == QLatin1String("QWidget") || qtClass == QLatin1String("QFrame") ||
-           qtClass == QLatin1String("QGroupBox") || qtClass == QLatin1String("QDialog");
+    return !(qobject_cast<const QAbstractButton*>(parent) ||
+             qobject_cast<const QAbstractScrollArea*>(parent) ||
+             qobject_cast<const QAbstractSlider*>(parent) ||
+             qobject_cast<const QAbstractSpinBox*>(parent) ||
+             qobject_cast<const QComboBox*>(parent) || qobject_cast<const QLineEdit*>(parent) ||
+             qobject_cast<const QMenuBar*>(parent) || qobject_cast<const QMenu*>(parent) ||
+             qobject_cast<const QTabBar*>(parent) || qobject_cast<const QToolBar*>(parent) ||
+             qobject_cast<const QStatusBar*>(parent));
 }
 
 bool Placeable(const QWidget* widget) {
