@@ -113,8 +113,8 @@ int main(int argc, char* argv[]) {
         palette.setColor(role, kGreen);
     number->setPalette(palette);
     number->setGeometry(355, 168, 73, 21);
-    auto* cast = new QPushButton(QStringLiteral("&Concentrate on your Problem And Cast the Dice"),
-                                 page);
+    auto* cast =
+        new QPushButton(QStringLiteral("&Concentrate on your Problem And Cast the Dice"), page);
     cast->setFont(Font(true));
     cast->setGeometry(89, 240, 413, 25);
     cast->setAutoDefault(true);
