@@ -2,14 +2,20 @@
 #include "Random.h"
 
 #include <chrono>
-#include <cmath>
 
 namespace dicemere {
 
 int RoundHalfEven(double value) {
-    // nearbyint honours the current rounding mode, which is round-to-nearest,
-    // ties-to-even unless someone changed it; nobody in this program does.
-    return static_cast<int>(std::nearbyint(value));
+    // Worked out here rather than by the C library's nearbyint: start-up
+    // rounds one number, and calling into the maths library for it maps
+    // another 64 KiB of it into memory. Exact for every value an int holds.
+    auto whole = static_cast<long long>(value); // towards zero
+    if (static_cast<double>(whole) > value)
+        --whole; // now the floor
+    const double rest = value - static_cast<double>(whole);
+    if (rest > 0.5 || (rest == 0.5 && (whole & 1) != 0))
+        ++whole;
+    return static_cast<int>(whole);
 }
 
 float UnitFloatFromRaw(std::uint32_t raw) { return static_cast<float>(raw >> 8) * 0x1p-24f; }

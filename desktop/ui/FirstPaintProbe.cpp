@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
@@ -21,12 +22,16 @@ public:
             static_cast<QWidget*>(watched)->window() == window_) {
             done_ = true;
             // Report once the paint has been handled, then leave.
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, [window = window_] {
                 const auto now = std::chrono::steady_clock::now().time_since_epoch();
                 std::printf("first-paint %lld\n",
                             static_cast<long long>(
                                 std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
                 std::fflush(stdout);
+                // What the window shows, for comparing two programs' first paints.
+                if (const QString file = qEnvironmentVariable("DICEMERE_FIRST_PAINT_GRAB");
+                    !file.isEmpty())
+                    window->grab().save(file);
                 QCoreApplication::exit(0);
             });
         }

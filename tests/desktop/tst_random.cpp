@@ -47,6 +47,10 @@ private Q_SLOTS:
         QCOMPARE(RoundHalfEven(6.5), 6);
         QCOMPARE(RoundHalfEven(2.4999999), 2);
         QCOMPARE(RoundHalfEven(2.5000001), 3);
+        QCOMPARE(RoundHalfEven(-0.5), 0);
+        QCOMPARE(RoundHalfEven(-1.5), -2);
+        QCOMPARE(RoundHalfEven(-2.5), -2);
+        QCOMPARE(RoundHalfEven(-2.6), -3);
     }
 
     void exactBoundaries_data() {
