@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>You have good leadership qualities. Use them to build something that will benefit many people, not only yourself. Think on a grand scale, but plan every detail with patience. Others will follow you if you stay honest, practical and true to your vision.</source>
-        <translation>У вас хорошие лидерские качества. Используйте их, чтобы создать то, что принесёт пользу многим людям, а не только вам. Мыслите масштабно, но терпеливо продумывайте каждую деталь. Другие пойдут за вами, если вы останетесь честны, практичны и верны своему замыслу.</translation>
+        <translation>У вас хорошие лидерские качества. Создайте с их помощью то, что принесёт пользу многим, а не только вам. Мыслите масштабно, но терпеливо продумывайте детали. За вами пойдут, если вы будете честны, практичны и верны своему замыслу.</translation>
     </message>
     <message>
         <source>Spread love and gain lots more in return. Your kindness now can change many lives for the better.</source>
