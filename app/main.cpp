@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <csignal>
 
 using namespace dicemere;
 
@@ -44,6 +45,12 @@ bool ChooseWindowSystem(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef SIGXFSZ
+    // A write beyond the file-size limit (ulimit -f) fails like any other
+    // instead of killing the program: the settings store reports it, and a
+    // start is never cut short by it.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const bool chosenHere = ChooseWindowSystem(argc, argv);
     QApplication app(argc, argv);
     if (chosenHere)
