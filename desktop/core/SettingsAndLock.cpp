@@ -2,13 +2,14 @@
 #include "SettingsAndLock.h"
 
 #include "AppInfo.h"
-#include "IniText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -25,8 +26,44 @@ namespace dicemere {
 
 namespace {
 
+// Where a key stands in a file, as offsets: the text of its last line in the
+// section (the one a reader takes), and the end of the section's first header
+// line, line end included.
+struct Found {
+    qsizetype keyBegin = -1;
+    qsizetype keyEnd = -1;
+    qsizetype afterHeader = -1;
+};
+
+Found Find(const QByteArray& file, const QString& section, const QString& key) {
+    const QByteArray sectionName = section.toUtf8();
+    const QByteArray keyName = key.toUtf8();
+    Found found;
+    bool inSection = false;
+    // A UTF-8 byte-order mark before the first line is no part of it.
+    for (qsizetype begin = file.startsWith("\xEF\xBB\xBF") ? 3 : 0; begin < file.size();) {
+        const qsizetype newline = file.indexOf('\n', begin);
+        const qsizetype next = newline < 0 ? file.size() : newline + 1;
+        qsizetype end = newline < 0 ? file.size() : newline;
+        if (end > begin && file[end - 1] == '\r')
+            --end;
+        // A view: a large file is read without a copy per line.
+        const QByteArrayView text = QByteArrayView(file).sliced(begin, end - begin).trimmed();
+        const qsizetype equals = text.indexOf('=');
+        if (text.startsWith('[') && text.endsWith(']')) {
+            inSection = text.sliced(1, text.size() - 2).trimmed() == sectionName;
+            if (inSection && found.afterHeader < 0)
+                found.afterHeader = next;
+        } else if (inSection && equals > 0 && text.first(equals).trimmed() == keyName) {
+            found.keyBegin = begin;
+            found.keyEnd = end;
+        }
+        begin = next;
+    }
+    return found;
+}
+
 constexpr qint64 kMax = IniSettingsStore::kMaxSettingsBytes;
-enum class Content { Absent, Usable, Unusable };
 
 #ifdef Q_OS_UNIX
 
@@ -46,9 +83,7 @@ struct Fd {
     // What is open: all zero (no file type) for nothing.
     struct stat Stat() const {
         struct stat info {};
-        if (fd < 0 || ::fstat(fd, &info) != 0)
-            info = {};
-        return info;
+        return fd >= 0 && ::fstat(fd, &info) == 0 ? info : decltype(info){};
     }
 };
 
@@ -80,10 +115,8 @@ QByteArray AccountHome() {
     passwd entry{};
     passwd* found = nullptr;
     std::vector<char> buffer(16384);
-    return ::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
-                   found->pw_dir && found->pw_dir[0] == '/'
-               ? QByteArray(found->pw_dir)
-               : QByteArray();
+    ::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found);
+    return found && found->pw_dir && found->pw_dir[0] == '/' ? QByteArray(found->pw_dir) : "";
 }
 
 // The store's path as the system gives its parts: an environment variable
@@ -144,22 +177,19 @@ struct StoreFile {
         }
     }
 
-    Content Load(QByteArray* bytes) {
+    // The file's bytes, none for a missing file; nothing for one not to be used.
+    std::optional<QByteArray> Load() {
         const Fd file = Open(folder.fd, name, O_RDONLY);
         const struct stat info = file.Stat();
         if (file.fd < 0)
-            return folder.fd >= 0 && errno == ENOENT && !linked ? Content::Absent
-                                                                : Content::Unusable;
+            return folder.fd >= 0 && errno == ENOENT && !linked ? std::optional(QByteArray())
+                                                                : std::nullopt;
         if (!S_ISREG(info.st_mode) || !UserOrRoot(info.st_uid) || info.st_size > kMax)
-            return Content::Unusable;
+            return std::nullopt;
         mode = info.st_mode & 07777;
-        bytes->resize(kMax + 1);
-        qsizetype size = 0;
-        for (ssize_t got = 1; got > 0 && size < bytes->size(); size += got)
-            got = std::max<ssize_t>(0, ::read(file.fd, bytes->data() + size,
-                                              static_cast<size_t>(bytes->size() - size)));
-        bytes->truncate(size);
-        return size > kMax ? Content::Unusable : Content::Usable;
+        QFile read; // bounded, in case the file grew since it was looked at
+        const QByteArray bytes = read.open(file.fd, QIODevice::ReadOnly) ? read.read(kMax + 1) : "";
+        return bytes.size() > kMax || read.error() ? std::nullopt : std::optional(bytes);
     }
 
     // Written under a name no user file has, which a write cut short leaves
@@ -167,18 +197,13 @@ struct StoreFile {
     bool Replace(const QByteArray& content) const {
         const QByteArray temporary = name + ".dicemere-unfinished";
         const Fd file = Open(folder.fd, temporary, O_WRONLY | O_CREAT);
-        bool done = S_ISREG(file.Stat().st_mode) && file.Stat().st_uid == ::geteuid() &&
-                    ::flock(file.fd, LOCK_EX | LOCK_NB) == 0 && Named(folder, temporary, file);
-        if (!done)
+        if (!S_ISREG(file.Stat().st_mode) || file.Stat().st_uid != ::geteuid() ||
+            ::flock(file.fd, LOCK_EX | LOCK_NB) != 0 || !Named(folder, temporary, file))
             return false;
-        done = ::ftruncate(file.fd, 0) == 0 && ::fchmod(file.fd, mode) == 0;
-        for (qsizetype size = 0; done && size < content.size();) {
-            const ssize_t put = ::write(file.fd, content.constData() + size,
-                                        static_cast<size_t>(content.size() - size));
-            done = put > 0;
-            size += put;
-        }
-        if (!done || ::fsync(file.fd) != 0 ||
+        QFile write; // flush() hands every byte to the system: a full disk is seen here
+        if (::ftruncate(file.fd, 0) != 0 || ::fchmod(file.fd, mode) != 0 ||
+            !write.open(file.fd, QIODevice::WriteOnly) || write.write(content) != content.size() ||
+            !write.flush() || ::fsync(file.fd) != 0 ||
             ::renameat(folder.fd, temporary.constData(), folder.fd, name.constData()) != 0) {
             ::unlinkat(folder.fd, temporary.constData(), 0);
             return false;
@@ -194,22 +219,26 @@ struct StoreFile {
     QString path;
 
     StoreFile(const QString& given, bool make) : path(given) {
+        // Where QSettings keeps an INI store of user scope: <roaming>/<organisation>/<name>.ini.
+        const QString roaming = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         if (path.isEmpty())
-            path = IniSettingsStore::DefaultPath();
+            path = QDir(QFileInfo(QFileInfo(roaming).path()).path())
+                       .filePath(QStringLiteral("%1/%2.ini")
+                                     .arg(QLatin1String(kOrganisation), QLatin1String(kAppName)));
         if (make)
             QDir().mkpath(QFileInfo(path).absolutePath());
     }
 
-    Content Load(QByteArray* bytes) const {
+    std::optional<QByteArray> Load() const {
         const QFileInfo info(path);
         QFile file(path);
         if (!info.exists() && !info.isSymLink())
-            return Content::Absent;
+            return QByteArray();
         if (!info.isFile() || info.isSymLink() || info.size() > kMax ||
             !file.open(QIODevice::ReadOnly))
-            return Content::Unusable;
-        *bytes = file.read(kMax + 1);
-        return bytes->size() > kMax ? Content::Unusable : Content::Usable;
+            return std::nullopt;
+        const QByteArray bytes = file.read(kMax + 1);
+        return bytes.size() > kMax ? std::nullopt : std::optional(bytes);
     }
 
     bool Replace(const QByteArray& content) const {
@@ -223,31 +252,48 @@ struct StoreFile {
 
 } // namespace
 
-QString IniSettingsStore::DefaultPath() {
-#ifdef Q_OS_WIN
-    // Where QSettings keeps an INI store of user scope: <roaming>/<organisation>/<name>.ini.
-    const QString roaming = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QDir folder(QFileInfo(QFileInfo(roaming).path()).path());
-    return folder.filePath(
-        QStringLiteral("%1/%2.ini").arg(QLatin1String(kOrganisation), QLatin1String(kAppName)));
-#else
-    return QFile::decodeName(DefaultStorePath());
-#endif
+bool IsPlainIniValue(const QString& value) {
+    return std::ranges::all_of(value, [](QChar c) {
+        return (c.isLetterOrNumber() && c.unicode() < 128) || QStringLiteral(" .:_-").contains(c);
+    });
+}
+
+QString IniValue(const QByteArray& file, const QString& section, const QString& key) {
+    const Found found = Find(file, section, key);
+    if (found.keyBegin < 0)
+        return {};
+    const QByteArrayView line(file.constData() + found.keyBegin, found.keyEnd - found.keyBegin);
+    return QString::fromUtf8(line.sliced(line.indexOf('=') + 1).trimmed());
+}
+
+QByteArray WithIniValue(const QByteArray& file, const QString& section, const QString& key,
+                        const QString& value) {
+    const Found found = Find(file, section, key);
+    const QByteArray eol = file.contains("\r\n") ? "\r\n" : "\n";
+    const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
+    QByteArray out = file;
+    if (found.keyBegin >= 0)
+        return out.replace(found.keyBegin, found.keyEnd - found.keyBegin, entry);
+    if (found.afterHeader >= 0 && found.afterHeader < file.size())
+        return out.insert(found.afterHeader, entry + eol);
+    if (!out.isEmpty() && !out.endsWith('\n')) // the last line gets its end
+        out += eol;
+    if (found.afterHeader < 0)
+        out += '[' + section.toUtf8() + ']' + eol;
+    return out + entry + eol;
 }
 
 QString IniSettingsStore::Read(const QString& section, const QString& name) {
-    QByteArray content;
-    StoreFile file(path_, false);
-    return file.Load(&content) == Content::Usable ? IniValue(content, section, name) : QString();
+    return IniValue(StoreFile(path_, false).Load().value_or(QByteArray()), section, name);
 }
 
 bool IniSettingsStore::Write(const QString& section, const QString& name, const QString& text) {
-    QByteArray content;
     StoreFile file(path_, true);
-    if (!IsPlainIniValue(text) || file.Load(&content) == Content::Unusable)
+    const std::optional<QByteArray> content = file.Load();
+    if (!IsPlainIniValue(text) || !content)
         return false; // never replace what could not be read
-    const QByteArray changed = WithIniValue(content, section, name, text);
-    return changed == content || file.Replace(changed);
+    const QByteArray changed = WithIniValue(*content, section, name, text);
+    return changed == *content || file.Replace(changed);
 }
 
 QDate SystemClock::Today() { return QDate::currentDate(); }
@@ -328,9 +374,8 @@ QStringList QtInstanceLock::DefaultPaths() {
 
 #else
 
-struct QtInstanceLock::Held {
-    QLockFile file; // unlocked and removed when it goes
-    explicit Held(const QString& path) : file(path) {}
+struct QtInstanceLock::Held : QLockFile { // unlocked and removed when it goes
+    using QLockFile::QLockFile;
 };
 
 namespace {
@@ -338,9 +383,9 @@ namespace {
 std::unique_ptr<QtInstanceLock::Held> Take(const QString& path, bool* busy) {
     const QFileInfo info(path);
     auto lock = std::make_unique<QtInstanceLock::Held>(path);
-    if (!info.isSymLink() && (!info.exists() || info.isFile()) && lock->file.tryLock(0))
+    if (!info.isSymLink() && (!info.exists() || info.isFile()) && lock->tryLock(0))
         return lock;
-    *busy = lock->file.error() == QLockFile::LockFailedError;
+    *busy = lock->error() == QLockFile::LockFailedError;
     return {};
 }
 

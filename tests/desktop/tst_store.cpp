@@ -4,8 +4,9 @@
 // which must reach its first paint (a question would hang it offscreen) and
 // keep every byte it does not own. The program's cases are Linux only, and
 // run as root: each start gets a /run of its own, and a second account.
-#include "IniText.h"
+#include "SettingsAndLock.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +15,6 @@
 #include "../support/IniEntries.h"
 #include "../support/Mounts.h"
 #include "../support/Processes.h"
-#include "SettingsAndLock.h"
 #include "UpdateReminder.h"
 
 #include <QRandomGenerator>
