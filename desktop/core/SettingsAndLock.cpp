@@ -169,6 +169,7 @@ struct StoreFile {
             } else if (left.isEmpty()) {
                 folder = std::move(at);
                 name = next;
+                break;
             } else {
                 if (make && left.size() <= 2) // the config folder and ours
                     ::mkdirat(at.fd, next.constData(), 0700);
