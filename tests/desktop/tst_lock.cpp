@@ -272,9 +272,9 @@ private Q_SLOTS:
             << QByteArray("first-paint");
         QTest::newRow("second copy leaves the store alone")
             << "mkfifo /run/.out; \"$L\" </run/.in >/run/.out & exec 9>/run/.in; read -r a "
-               "</run/.out; echo $a; set -m; strace -f -o \"$T\" -e trace=openat \"$P\" & "
+               "</run/.out; echo $a; setsid strace -f -o \"$T\" -e trace=openat \"$P\" & "
                "until grep -q '\\.ttf' \"$T\" 2>/dev/null; do sleep 0.05; done; "
-               "kill -9 -- -$!; grep -c -e Dicemere.ini \"$T\"; "
+               "kill -9 -$!; wait $!; grep -c -e Dicemere.ini \"$T\"; "
                "grep -q com.example.Dicemere \"$T\" && echo locked"
             << QByteArray("owner 0 locked");
     }
