@@ -18,6 +18,7 @@
 #include "UpdateReminder.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #endif
 
 using namespace dicemere;
@@ -483,6 +484,10 @@ private Q_SLOTS:
         if (!IsRoot())
             QSKIP("needs root, to run as an account without a home");
         QTemporaryDir dir;
+        // QTemporaryDir cannot remove a name that is not UTF-8; rm can.
+        const auto removeAll = qScopeGuard([&] {
+            RunProgram(QStringLiteral("rm"), {QStringLiteral("-rf"), dir.path()});
+        });
         const QByteArray root = QFile::encodeName(dir.path());
         const auto place = [&](QByteArray value) { return value.replace('@', root); };
         for (const char* folder : {"/here", "/home", "/xdg", "/caf\xE9"})
