@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <csignal>
 
 using namespace dicemere;
 
@@ -56,6 +57,12 @@ int main(int argc, char* argv[]) {
     // For the whole run: no web address reaches a log, since the referral address holds names
     // and e-mail addresses, and Qt quotes an address it cannot open.
     qtMessageHandler = qInstallMessageHandler(LogWithoutAddresses);
+#ifdef SIGXFSZ
+    // A write beyond the file-size limit (ulimit -f) fails like any other
+    // instead of killing the program: the settings store reports it, and a
+    // start is never cut short by it.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const bool chosenHere = ChooseWindowSystem(argc, argv);
     QApplication app(argc, argv);
     if (chosenHere)

@@ -20,10 +20,13 @@ int RoundHalfEven(double value) {
 
 float UnitFloatFromRaw(std::uint32_t raw) { return static_cast<float>(raw >> 8) * 0x1p-24f; }
 
-void ClockSeededRandom::SeedFromClock() {
-    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+std::uint32_t SeedFromTicks(std::int64_t ticks) {
     const auto wide = static_cast<std::uint64_t>(ticks);
-    engine_.seed(static_cast<std::uint32_t>(wide ^ (wide >> 32)));
+    return static_cast<std::uint32_t>(wide ^ (wide >> 32));
+}
+
+void ClockSeededRandom::SeedFromClock() {
+    Seed(SeedFromTicks(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
 float ClockSeededRandom::DrawUniform() {

@@ -16,6 +16,10 @@ int RoundHalfEven(double value);
 // 2^-24, so every result is an exact float and 1.0 is never reached.
 float UnitFloatFromRaw(std::uint32_t raw);
 
+// The seed for a reading of the system clock in its ticks: every bit counts,
+// so that starts a tick apart, or a 2^32 ticks apart, are seeded apart.
+std::uint32_t SeedFromTicks(std::int64_t ticks);
+
 // std::mt19937; start-up seeds it from the system clock.
 class ClockSeededRandom final : public RandomSource {
 public:

@@ -4,47 +4,47 @@
 #pragma once
 
 #include "PlatformInterfaces.h"
-#include "SystemCalls.h"
 
-#include <QString>
 #include <QStringList>
 #include <memory>
 
 namespace dicemere {
 
-// The user's INI store: <config>/Dicemere/Dicemere.ini, where QSettings keeps
-// an INI store of user scope (on Windows, the user's roaming application data).
-// <config> is $XDG_CONFIG_HOME or ~/.config; relative values are ignored, and
-// without a usable home there is no store at all. Only a regular file of at
-// most kMaxSettingsBytes is used, or a link to one (the target is written, the
-// link stays): anything else in its place (a folder, a device, a pipe, a link
-// to one, a huge file) means there is no usable store, and it is left alone.
-// A write changes its one line and leaves every other byte of the file as it
-// was; a write that fails, or is killed at any moment, leaves the file reading
-// as it did. A write is on the disk, folder entry included, when it returns.
-// A file that cannot be replaced (its folder is read-only) is changed inside
-// itself; such a change may leave comment lines behind.
+// One value of an INI file: every other byte (other sections, comments,
+// unusual lines, line ends) stays as it is. The value of key in [section],
+// trimmed, from its last line; empty when there is none.
+QString IniValue(const QByteArray& file, const QString& section, const QString& key);
+// The file with key in [section] set to value: the key's line is replaced
+// where it stands, or added under its section, or the section is appended.
+QByteArray WithIniValue(const QByteArray& file, const QString& section, const QString& key,
+                        const QString& value);
+// Values written this way are plain: letters, digits, and " .:_-".
+bool IsPlainIniValue(const QString& value);
+
+// The user's INI store, <config>/Dicemere/Dicemere.ini: <config> is
+// $XDG_CONFIG_HOME if absolute, else .config in $HOME if absolute, else in the
+// account's home; on Windows the roaming application data. On Unix paths stay
+// the bytes the system gives; the way to the file is walked one name at a
+// time through folders that only the user or root may change, links followed
+// only when theirs, and only a regular file of at most kMaxSettingsBytes is
+// read, opened so that nothing swapped in can block. A write replaces the
+// file through "<name>.dicemere-unfinished" beside it (which the next write
+// takes over), and is on the disk with its folder entry when it returns:
+// killed at any moment the file reads as before or after. A folder that
+// takes no new file is a store that cannot be written. Only the last two
+// folders (the config folder and ours) are ever made.
 class IniSettingsStore final : public SettingsStore {
 public:
-    // This program's file holds a few dozen bytes; a file many thousand times
-    // larger is not ours to rewrite, and reading it would only slow start-up.
+    // Ours holds a few dozen bytes: a file thousands of times larger is not ours.
     static constexpr qint64 kMaxSettingsBytes = qint64(1024) * 1024;
 
-    IniSettingsStore();
+    IniSettingsStore() = default;
     // A store kept in the given INI file (used by tests and tools).
-    explicit IniSettingsStore(QString iniPath);
+    explicit IniSettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
     QString Read(const QString& section, const QString& name) override;
     bool Write(const QString& section, const QString& name, const QString& text) override;
 
-    // Where the user's store is kept on this platform.
-    static QString DefaultPath();
-
 private:
-    enum class Content { Absent, Usable, Unusable };
-    // Reads the file once, within the limit.
-    static Content Load(const QString& path, QByteArray* bytes);
-    // The file that is read and written: a link's target; empty for none.
-    QString Path() const;
     QString path_; // empty: the user's own store
 };
 
@@ -53,19 +53,18 @@ public:
     QDate Today() override;
 };
 
-// The one-copy lock, held for the life of the object (os::FileLock): a refusal
-// is true, a copy of this user's is alive. It is kept only in folders that
-// belong to the user and that no one else may write: the first of its places
-// that works (the runtime folder, then the user's cache and config folders,
-// then a folder of the user's own in the temporary folder; on Windows the
-// user's local application data, then the temporary folder). Every later
-// place is looked at too, so that a copy that had to fall back is still
-// found. A lock file that another account made, or that lies where another
-// account could write, is never trusted; one left behind by a copy that died,
-// however it died, is free at once.
+// The one-copy lock, held for the life of the object: flock on a file of the
+// user's own in a folder that is the user's and writable by no one else, both
+// opened without following a link (QLockFile on Windows); the system lets it
+// go when a copy ends, however it ends. Its places follow from the user id
+// alone, never the environment: /run/user/<uid>, ~/.cache of the account, and
+// /tmp/<app id>-<uid>, the one folder it makes (on Windows the local
+// application data, then the temporary folder). The first place that works
+// holds it; every later one is looked at for another copy, never our own
+// lock reached through another path.
 class QtInstanceLock final : public InstanceLock {
 public:
-    QtInstanceLock();
+    QtInstanceLock() : QtInstanceLock(DefaultPaths()) {}
     // The lock kept in the given places, in order of preference.
     explicit QtInstanceLock(QStringList lockPaths);
     explicit QtInstanceLock(const QString& lockPath) : QtInstanceLock(QStringList{lockPath}) {}
@@ -74,12 +73,12 @@ public:
 
     // The places of the lock on this platform, in order of preference.
     static QStringList DefaultPaths();
-    // The first of them: <runtime dir>/<app id>-<user id>.lock.
-    static QString DefaultPath() { return DefaultPaths().value(0); }
+
+    struct Held; // the lock while it is held
 
 private:
     QStringList paths_;
-    std::unique_ptr<os::FileLock> lock_;
+    std::unique_ptr<Held> held_;
 };
 
 } // namespace dicemere

@@ -130,14 +130,24 @@ private Q_SLOTS:
         QVERIFY(ChiSquare(faces, std::vector<double>(6, 1.0 / 6), kDraws) > 1000);
     }
 
+    // Clock readings a tick apart, or apart only above 32 bits, seed
+    // different draws.
+    void clockSeedsDiffer_data() {
+        QTest::addColumn<qint64>("later");
+        const qint64 now = 1796688000LL * 1000000000LL; // a reading in nanoseconds
+        QTest::newRow("a tick later") << now + 1;
+        QTest::newRow("a millisecond later") << now + 1000000;
+        QTest::newRow("2^32 ticks later") << now + (qint64(1) << 32);
+    }
     void clockSeedsDiffer() {
+        QFETCH(qint64, later);
+        const qint64 now = 1796688000LL * 1000000000LL;
+        QVERIFY(SeedFromTicks(now) != SeedFromTicks(later));
         ClockSeededRandom a;
-        a.SeedFromClock();
-        const float first = a.DrawUniform();
-        QTest::qWait(2);
         ClockSeededRandom b;
-        b.SeedFromClock();
-        std::array<float, 4> x{first, a.DrawUniform(), a.DrawUniform(), a.DrawUniform()};
+        a.Seed(SeedFromTicks(now));
+        b.Seed(SeedFromTicks(later));
+        std::array<float, 4> x{a.DrawUniform(), a.DrawUniform(), a.DrawUniform(), a.DrawUniform()};
         std::array<float, 4> y{b.DrawUniform(), b.DrawUniform(), b.DrawUniform(), b.DrawUniform()};
         QVERIFY(x != y);
     }

@@ -2,7 +2,7 @@
 // The reminder's stored-date reader, for any text: it never fails, and it
 // accepts exactly the texts yyyy-MM-dd of real dates, which it writes back alike.
 // And the settings file around it, for any bytes.
-#include "IniText.h"
+#include "SettingsAndLock.h"
 #include "UpdateReminder.h"
 
 #include <cstdlib>

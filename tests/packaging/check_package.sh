@@ -63,14 +63,17 @@ done
 missing=$(ldd "$root/usr/bin/dicemere" | grep 'not found' || true)
 [ -z "$missing" ] || fail "unresolved libraries: $missing"
 
-# Dated from SOURCE_DATE_EPOCH as a release is; made again a second later, in another time
-# zone, the package must be the same to the byte. (The umask is fixed, as ./dev release fixes
-# it: CPack gives the .deb's own members the modes the umask leaves.)
+# Dated from SOURCE_DATE_EPOCH as a release is; made again in another time zone, the package
+# must be the same to the byte, and every date in it, the .deb's own members' and its files',
+# is SOURCE_DATE_EPOCH's: no date of the machine's clock gets in, whenever it is made. (The
+# umask is fixed, as ./dev release fixes it: CPack gives the .deb's own members the modes the
+# umask leaves.)
 export SOURCE_DATE_EPOCH=1796688000
 umask 022
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null) || fail "cpack"
 deb=$(ls "$work"/deb/*.deb)
-sleep 1
+members=$(TZ=UTC ar tv "$deb") && grep -q ' debian-binary$' <<<"$members" || fail "ar cannot read the .deb"
+! grep -v ' Dec  8 00:00 2026 ' <<<"$members" || fail ".deb members not dated from SOURCE_DATE_EPOCH"
 (cd "$build" && TZ=Pacific/Kiritimati cpack -G DEB -B "$work/again" >/dev/null) || fail "cpack"
 cmp -s "$deb" "$work/again/$(basename "$deb")" || fail "the same build made two different packages"
 undated=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | grep -v ' 2026-12-08 00:00:00 ' || true)
