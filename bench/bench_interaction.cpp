@@ -3,7 +3,7 @@
 // and then the event loop's own repaint of whatever it changed.
 #include "DiceCast.h"
 #include "Doubles.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,7 +17,7 @@ using namespace dicemere;
 
 struct Window {
     test::FakeServices fakes;
-    frmMain window{fakes.services};
+    MainWindow window{fakes.services};
     QPushButton* proceed;
     QPushButton* throwDice = nullptr;
     QComboBox* dice;

@@ -8,9 +8,9 @@
 #include "FontsAndColours.h"
 #include "Links.h"
 #include "Translation.h"
-#include "frmAbout.h"
-#include "frmExit.h"
-#include "frmMain.h"
+#include "AboutWindow.h"
+#include "ExitScreen.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     // recorded instead of waited on.
     test::FakeServices fakes;
     test::ScriptedRandom& random = fakes.random;
-    frmMain window(fakes.services);
+    MainWindow window(fakes.services);
     window.show();
     Save(window.grab(), out, "front-page.png");
 
@@ -83,12 +83,12 @@ int main(int argc, char* argv[]) {
         dice->click();
     Save(window.grab(), out, "result-master.png");
 
-    frmAbout about(fakes.help);
+    AboutWindow about(fakes.help);
     about.show();
     Save(about.grab(), out, "about.png");
 
     random.values = {0.3f};
-    frmExit exitScreen(fakes.services);
+    ExitScreen exitScreen(fakes.services);
     exitScreen.show();
     Save(exitScreen.grab(), out, "exit-screen.png");
     return 0;

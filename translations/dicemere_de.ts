@@ -805,14 +805,22 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>Dicemere icon</source>
-        <translation>Dicemere-Symbol</translation>
+        <source>Click here to visit %1</source>
+        <translation>Besuchen Sie %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Hier klicken für Details</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>im Kreis</translation>
@@ -831,88 +839,7 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Konzentrieren Sie sich auf Ihr Problem und würfeln Sie.</translation>
-    </message>
-    <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Anzahl der Würfel wählen</translation>
-    </message>
-    <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>Auf Ihr Problem &amp;konzentrieren und würfeln</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Würfel %1: Die Kombination %2 ergibt %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Würfel %1: Summe %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Henochische Zahl</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Beschreibung der Zahl</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Deutung</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Stein</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Kraut</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Ätherisches Öl</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Bachblüte</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Ergebnis kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Zurück</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Besuchen Sie %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>Hier klicken für Details</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
         <translation>Besuchen Sie www.example.com oft. Jeder Besuch in unserem Mystik-Forum hilft uns, kostenlose Programme wie Dicemere lebendig und aktuell zu halten.</translation>
@@ -959,7 +886,29 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Konzentrieren Sie sich auf Ihr Problem und würfeln Sie.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Anzahl der Würfel wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>Auf Ihr Problem &amp;konzentrieren und würfeln</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Dicemere-Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>Das beliebteste Mystik-Forum im Internet. Jetzt hier klicken und %1 besuchen.</translation>
@@ -1007,6 +956,57 @@ Möchten Sie nach Updates suchen?</translation>
     <message>
         <source>%1 Click here for more details.</source>
         <translation>%1 Hier klicken für Details.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Würfel %1: Die Kombination %2 ergibt %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Würfel %1: Summe %2</translation>
+    </message>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Henochische Zahl</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Beschreibung der Zahl</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Deutung</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Stein</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Kraut</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Ätherisches Öl</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Bachblüte</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
     </message>
 </context>
 <context>

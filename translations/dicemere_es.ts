@@ -805,14 +805,22 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>Dicemere icon</source>
-        <translation>Icono de Dicemere</translation>
+        <source>Click here to visit %1</source>
+        <translation>Visite %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Más detalles aquí</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>dentro del círculo</translation>
@@ -831,88 +839,7 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Concéntrese en su problema y lance los dados.</translation>
-    </message>
-    <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Elija cuántos dados lanzar</translation>
-    </message>
-    <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>&amp;Concéntrese en su problema y lance los dados</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dados %1: la combinación %2 da %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dados %1: suma %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Número enoquiano</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Descripción del número</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interpretación</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Piedra</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Tótem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Hierba</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Aceite esencial</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Remedio floral</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copiar lectura</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Volver</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Visite %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>Más detalles aquí</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
         <translation>Visite www.example.com a menudo. Cada visita a nuestro foro de debate místico nos ayuda a mantener vivos y actualizados programas gratuitos como Dicemere.</translation>
@@ -959,7 +886,29 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Concéntrese en su problema y lance los dados.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Elija cuántos dados lanzar</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>&amp;Concéntrese en su problema y lance los dados</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Icono de Dicemere</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>El foro de debate místico más popular de Internet. Haga clic para visitar %1 ahora.</translation>
@@ -1007,6 +956,57 @@ Do you want to check for an update?</source>
     <message>
         <source>%1 Click here for more details.</source>
         <translation>%1 Haga clic aquí para más detalles.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dados %1: la combinación %2 da %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dados %1: suma %2</translation>
+    </message>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Número enoquiano</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Descripción del número</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretación</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Piedra</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Tótem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Hierba</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Aceite esencial</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Remedio floral</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copiar lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
     </message>
 </context>
 <context>

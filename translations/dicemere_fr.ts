@@ -805,14 +805,22 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>Dicemere icon</source>
-        <translation>Icône de Dicemere</translation>
+        <source>Click here to visit %1</source>
+        <translation>Cliquez pour visiter %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>à l&apos;intérieur du cercle</translation>
@@ -831,88 +839,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Concentrez-vous sur votre problème et lancez les dés.</translation>
-    </message>
-    <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Choisissez le nombre de dés</translation>
-    </message>
-    <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>&amp;Concentrez-vous sur votre problème et lancez les dés</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dés %1&#xa0;: la combinaison %2 donne %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dés %1&#xa0;: total %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Nombre énochien</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Description du nombre</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interprétation</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Pierre</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Plante</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Huile essentielle</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Élixir floral</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copier le tirage</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Retour</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Cliquez pour visiter %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>En savoir plus</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
         <translation>Visitez souvent www.example.com. Chaque visite sur notre forum de discussion ésotérique nous aide à faire vivre et à tenir à jour des programmes gratuits comme Dicemere.</translation>
@@ -959,7 +886,29 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Concentrez-vous sur votre problème et lancez les dés.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Choisissez le nombre de dés</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>&amp;Concentrez-vous sur votre problème et lancez les dés</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Icône de Dicemere</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>Le forum ésotérique le plus populaire du Web. Cliquez pour visiter %1 maintenant.</translation>
@@ -1007,6 +956,57 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>%1 Click here for more details.</source>
         <translation>%1 Cliquez ici pour plus de détails.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dés %1&#xa0;: la combinaison %2 donne %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dés %1&#xa0;: total %2</translation>
+    </message>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Nombre énochien</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Description du nombre</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interprétation</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pierre</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Plante</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Huile essentielle</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Élixir floral</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copier le tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
     </message>
 </context>
 <context>

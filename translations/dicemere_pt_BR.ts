@@ -805,14 +805,22 @@ Deseja procurar atualizações?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>Dicemere icon</source>
-        <translation>Ícone do Dicemere</translation>
+        <source>Click here to visit %1</source>
+        <translation>Visite %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Mais detalhes aqui</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>dentro do círculo</translation>
@@ -831,88 +839,7 @@ Deseja procurar atualizações?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Concentre-se no problema em questão e lance os dados.</translation>
-    </message>
-    <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Escolha quantos dados lançar</translation>
-    </message>
-    <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>&amp;Concentre-se no seu problema e lance os dados</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dados %1: a combinação %2 dá %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dados %1: total %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Número enoquiano</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Descrição do número</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interpretação</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Pedra</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Erva</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Óleo essencial</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Floral</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copiar leitura</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Voltar</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Visite %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>Mais detalhes aqui</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
         <translation>Visite www.example.com com frequência. Cada visita ao nosso fórum de discussão místico nos ajuda a manter vivos e atualizados programas gratuitos como o Dicemere.</translation>
@@ -959,7 +886,29 @@ Deseja procurar atualizações?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Concentre-se no problema em questão e lance os dados.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Escolha quantos dados lançar</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>&amp;Concentre-se no seu problema e lance os dados</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Ícone do Dicemere</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>O fórum de discussão místico on-line mais popular. Clique aqui para visitar %1 agora.</translation>
@@ -1007,6 +956,57 @@ Deseja procurar atualizações?</translation>
     <message>
         <source>%1 Click here for more details.</source>
         <translation>%1 Clique aqui para mais detalhes.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dados %1: a combinação %2 dá %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dados %1: total %2</translation>
+    </message>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Número enoquiano</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Descrição do número</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretação</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pedra</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Erva</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Óleo essencial</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Floral</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copiar leitura</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
 
 namespace dicemere {
 
-QString modTellAFriend::TrimSpaces(const QString& text) {
+QString ReferAFriend::TrimSpaces(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text[first] == QLatin1Char(' '))
@@ -15,12 +15,12 @@ QString modTellAFriend::TrimSpaces(const QString& text) {
     return text.mid(first, last - first);
 }
 
-Referral modTellAFriend::Trimmed(const Referral& t) {
+Referral ReferAFriend::Trimmed(const Referral& t) {
     return {TrimSpaces(t.name), TrimSpaces(t.email), TrimSpaces(t.message),
             TrimSpaces(t.friendName), TrimSpaces(t.friendEmail)};
 }
 
-QString modTellAFriend::CheckAddresses(const Referral& r) {
+QString ReferAFriend::CheckAddresses(const Referral& r) {
     if (r.email == r.friendEmail)
         return QCoreApplication::translate("modTellAFriend",
                                            "Please Enter Distinct Email Addresses");
@@ -32,7 +32,7 @@ QString modTellAFriend::CheckAddresses(const Referral& r) {
     return {};
 }
 
-QString modTellAFriend::CheckFields(const Referral& r) {
+QString ReferAFriend::CheckFields(const Referral& r) {
     struct Field {
         const QString& text;
         const Text& placeholder;
@@ -56,7 +56,7 @@ QString modTellAFriend::CheckFields(const Referral& r) {
     return {};
 }
 
-QString modTellAFriend::ReferralAddress(const Referral& r) {
+QString ReferAFriend::ReferralAddress(const Referral& r) {
     const auto encoded = [](const QString& value) {
         return QString::fromLatin1(QUrl::toPercentEncoding(value));
     };
@@ -68,7 +68,7 @@ QString modTellAFriend::ReferralAddress(const Referral& r) {
            encoded(product);
 }
 
-void modTellAFriend::SendTellAFriend(const Referral& r, MessageBoxes& boxes, const modHelp& help,
+void ReferAFriend::SendTellAFriend(const Referral& r, MessageBoxes& boxes, const modHelp& help,
                                      QWidget* parent) {
     const QString problem = CheckFields(r);
     if (!problem.isEmpty()) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// modTellAFriend: the refer-a-friend checks and the referral address.
+// ReferAFriend: the refer-a-friend checks and the referral address.
 #pragma once
 
 #include "Links.h"
@@ -34,7 +34,7 @@ struct Referral {
     QString friendEmail;
 };
 
-class modTellAFriend {
+class ReferAFriend {
 public:
     // Leading and trailing spaces (character 32 only) removed.
     static QString TrimSpaces(const QString& text);

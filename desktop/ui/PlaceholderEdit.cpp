@@ -30,7 +30,7 @@ void PlaceholderEdit::ClearPlaceholder() {
     if (!clearPending_)
         return;
     clearPending_ = false;
-    if (hasFocus() && modTellAFriend::TrimSpaces(text()) == placeholder_)
+    if (hasFocus() && ReferAFriend::TrimSpaces(text()) == placeholder_)
         clear();
 }
 
@@ -46,7 +46,7 @@ void PlaceholderEdit::focusInEvent(QFocusEvent* event) {
 void PlaceholderEdit::focusOutEvent(QFocusEvent* event) {
     clearPending_ = false;
     QLineEdit::focusOutEvent(event);
-    if (modTellAFriend::TrimSpaces(text()).isEmpty())
+    if (ReferAFriend::TrimSpaces(text()).isEmpty())
         setText(placeholder_);
 }
 

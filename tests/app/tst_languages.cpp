@@ -10,8 +10,8 @@
 #include "TellAFriend.h"
 #include "Translation.h"
 #include "UpdateReminder.h"
-#include "frmAbout.h"
-#include "frmExit.h"
+#include "AboutWindow.h"
+#include "ExitScreen.h"
 
 #include <QMap>
 #include <QRegularExpression>
@@ -113,13 +113,13 @@ QStringList WalkEverything(const Visit& visit) {
                                    std::vector<std::int16_t>(cast.begin(), cast.end())))));
     }
 
-    frmAbout about(rig.help);
+    AboutWindow about(rig.help);
     about.show();
     visit(&about, QStringLiteral("About: "));
 
     for (float r : {0.1f, 0.3f, 0.6f, 0.8f}) {
         rig.random.push({r});
-        frmExit exitScreen(rig.fakes.services);
+        ExitScreen exitScreen(rig.fakes.services);
         exitScreen.show();
         visit(&exitScreen, QStringLiteral("exit screen %1: ").arg(r));
         if (r < 0.2f) {

@@ -4,8 +4,8 @@
 #include "../support/Patience.h"
 #include "FontsAndColours.h"
 #include "LinkLabel.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "AboutWindow.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -73,7 +73,7 @@ private Q_SLOTS:
     void content() {
         FakeUrlOpener opener;
         const modHelp help(opener);
-        frmAbout about(help);
+        AboutWindow about(help);
         QCOMPARE(about.windowTitle(), QStringLiteral("Dicemere v1.0"));
         QCOMPARE(about.size(), QSize(373, 226));
         QVERIFY(about.isModal());
@@ -108,7 +108,7 @@ private Q_SLOTS:
     void linksOpenAndLeaveItOpen() {
         FakeUrlOpener opener;
         const modHelp help(opener);
-        frmAbout about(help);
+        AboutWindow about(help);
         about.show();
         QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblHomePage")), Qt::LeftButton);
         QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblCoBrand")), Qt::LeftButton);
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QFETCH(int, key);
         FakeUrlOpener opener;
         const modHelp help(opener);
-        frmAbout about(help);
+        AboutWindow about(help);
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about, kHangGuardMs));
         QTest::keyClick(&about, Qt::Key(key));
@@ -136,13 +136,13 @@ private Q_SLOTS:
     // Opened from Help, About Software: the main window takes no input.
     void modalOverTheMainWindow() {
         FakeServices fakes;
-        frmMain window(fakes.services);
+        MainWindow window(fakes.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window, kHangGuardMs));
         QStringList first, second;
         bool blocked = false;
         WhileModal([&](QWidget* modal) {
-            QCOMPARE(modal->objectName(), QStringLiteral("frmAbout"));
+            QCOMPARE(modal->objectName(), QStringLiteral("AboutWindow"));
             first = Texts(modal);
             // Clicks go through the window system, as a person's would.
             const auto clickAt = [&](QWidget* w, QPoint p) {
@@ -153,7 +153,7 @@ private Q_SLOTS:
             QMenuBar* bar = window.menuBar();
             clickAt(bar, bar->actionGeometry(bar->actions()[0]).center());
             clickAt(bar, bar->actionGeometry(bar->actions()[2]).center());
-            blocked = window.FrontPage()->objectName() == QLatin1String("fraMain") &&
+            blocked = window.CurrentPage()->objectName() == QLatin1String("FrontPage") &&
                       fakes.opener.opened.isEmpty() &&
                       QApplication::activePopupWidget() == nullptr && fakes.random.draws == 0;
             // A link inside the About window still works, and leaves it open.
@@ -166,7 +166,7 @@ private Q_SLOTS:
         QVERIFY(blocked);
         QCOMPARE(fakes.opener.opened, QStringList{"https://help.example.com/fully-branded.html"});
         QVERIFY(!first.isEmpty());
-        QVERIFY(window.findChildren<frmAbout*>().isEmpty()); // destroyed on close
+        QVERIFY(window.findChildren<AboutWindow*>().isEmpty()); // destroyed on close
 
         WhileModal([&](QWidget* modal) { second = Texts(modal); });
         window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
@@ -177,7 +177,7 @@ private Q_SLOTS:
         QWidget* proceed = window.findChild<QWidget*>(QStringLiteral("cmdProceed"));
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                           proceed->mapTo(&window, QPoint(20, 10)));
-        QCOMPARE(window.FrontPage()->objectName(), QStringLiteral("fraIntermediate"));
+        QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("CastingPage"));
     }
 };
 

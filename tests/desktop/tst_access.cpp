@@ -5,9 +5,9 @@
 #include "MessageBoxesAndBrowser.h"
 #include "PageStack.h"
 #include "SettingsAndLock.h"
-#include "frmAbout.h"
-#include "frmExit.h"
-#include "frmMain.h"
+#include "AboutWindow.h"
+#include "ExitScreen.h"
+#include "MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -94,7 +94,7 @@ void CheckWindow(QWidget* window) {
 }
 
 struct Rig : MainWindowRig {
-    QString page() { return window.FrontPage()->objectName(); }
+    QString page() { return window.CurrentPage()->objectName(); }
 };
 
 } // namespace
@@ -120,15 +120,15 @@ private Q_SLOTS:
         rig.button("cmdThrowDice")->click();
         CheckWindow(&rig.window); // with "&Get My Enochian Numerology Result"
         rig.button("cmdThrowDice")->click();
-        QCOMPARE(rig.page(), QStringLiteral("fraResult"));
+        QCOMPARE(rig.page(), QStringLiteral("ResultPage"));
         CheckWindow(&rig.window);
 
-        frmAbout about(rig.help);
+        AboutWindow about(rig.help);
         about.show();
         CheckWindow(&about);
 
         rig.random.push({0.1f});
-        frmExit exitScreen(rig.fakes.services);
+        ExitScreen exitScreen(rig.fakes.services);
         exitScreen.show();
         CheckWindow(&exitScreen);
 
@@ -161,7 +161,7 @@ private Q_SLOTS:
         QTest::keyClick(combo, Qt::Key_Up);
         QCOMPARE(combo->currentText(), QStringLiteral("2"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraIntermediate"), kHangGuardMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("CastingPage"), kHangGuardMs);
         QCOMPARE(QApplication::focusWidget(), rig.button("cmdThrowDice"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(rig.window.Cast().ThrowCount(), 1);
@@ -171,11 +171,11 @@ private Q_SLOTS:
         QCOMPARE(rig.button("cmdThrowDice")->text(),
                  QStringLiteral("&Get My Enochian Numerology Result"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraResult"), kHangGuardMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("ResultPage"), kHangGuardMs);
         QCOMPARE(rig.window.findChild<QLabel*>(QStringLiteral("lblResult(0)"))->text(),
                  QStringLiteral("5+6 = 11"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraMain"), kHangGuardMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("FrontPage"), kHangGuardMs);
         QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
     }
 
@@ -195,7 +195,7 @@ private Q_SLOTS:
         stack->addWidget(extra);
         stack->BringToFront(extra);
         QCOMPARE(QApplication::focusWidget(), extra->button);
-        stack->BringToFront(rig.window.findChild<PageFrame*>(QStringLiteral("fraMain")));
+        stack->BringToFront(rig.window.findChild<PageFrame*>(QStringLiteral("FrontPage")));
         QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
         QVERIFY(extra->isHidden());
     }

@@ -4,7 +4,7 @@
 #include "../support/Patience.h"
 #include "MessageBoxesAndBrowser.h"
 #include "TellAFriend.h"
-#include "frmExit.h"
+#include "ExitScreen.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -24,7 +24,7 @@ namespace {
 
 struct Rig : FakeServices {
     explicit Rig(std::initializer_list<float> draws = {0.3f}) : FakeServices(draws) {}
-    frmExit screen{services};
+    ExitScreen screen{services};
 
     QLineEdit* box(const char* name) {
         return screen.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -244,7 +244,7 @@ private Q_SLOTS:
                 *c.field(r) = value;
                 FakeMessageBoxes boxes;
                 FakeUrlOpener opener;
-                modTellAFriend::SendTellAFriend(r, boxes, modHelp(opener));
+                ReferAFriend::SendTellAFriend(r, boxes, modHelp(opener));
                 QCOMPARE(boxes.texts(), QStringList{QString::fromLatin1(c.message)});
                 QVERIFY(opener.opened.isEmpty());
             }
@@ -253,7 +253,7 @@ private Q_SLOTS:
         Referral both = good;
         both.name.clear();
         both.friendEmail.clear();
-        QCOMPARE(modTellAFriend::CheckFields(both), QStringLiteral("Please Enter Your Name"));
+        QCOMPARE(ReferAFriend::CheckFields(both), QStringLiteral("Please Enter Your Name"));
     }
 
     void validSubmissionThroughTheForm() {
@@ -296,7 +296,7 @@ private Q_SLOTS:
                          text + QStringLiteral("c@d.e")};
         FakeMessageBoxes boxes;
         FakeUrlOpener opener;
-        modTellAFriend::SendTellAFriend(r, boxes, modHelp(opener));
+        ReferAFriend::SendTellAFriend(r, boxes, modHelp(opener));
         QVERIFY(boxes.shown.isEmpty());
         QCOMPARE(opener.opened.size(), 1);
         QCOMPARE(Decoded(opener.opened[0]),
@@ -373,7 +373,7 @@ private Q_SLOTS:
         const Referral longest{QString(100, QChar(0xE9)), QString(254, QChar(0xE9)),
                                QStringLiteral("Your Message\r\n"), longName.left(100),
                                QString(254, QChar(0xE9))};
-        QVERIFY(modTellAFriend::ReferralAddress(longest).size() < 8192);
+        QVERIFY(ReferAFriend::ReferralAddress(longest).size() < 8192);
 
         static QStringList logged;
         logged.clear();

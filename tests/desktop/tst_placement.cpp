@@ -5,9 +5,9 @@
 // 200 % as well as on the default one).
 #include "../support/Doubles.h"
 #include "WindowPosition.h"
-#include "frmAbout.h"
-#include "frmExit.h"
-#include "frmMain.h"
+#include "AboutWindow.h"
+#include "ExitScreen.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -82,14 +82,14 @@ private Q_SLOTS:
 
     void exitScreen() {
         FakeServices fakes;
-        frmExit window(fakes.services);
+        ExitScreen window(fakes.services);
         window.show();
         CheckPlaced(&window);
     }
 
     void mainWindow() {
         FakeServices fakes;
-        frmMain window(fakes.services);
+        MainWindow window(fakes.services);
         window.show();
         CheckPlaced(&window);
     }
@@ -97,7 +97,7 @@ private Q_SLOTS:
     void aboutWindow() {
         FakeUrlOpener opener;
         const modHelp help(opener);
-        frmAbout window(help);
+        AboutWindow window(help);
         window.show();
         CheckPlaced(&window);
     }

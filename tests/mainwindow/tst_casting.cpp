@@ -5,7 +5,7 @@
 #include "DiceImages.h"
 #include "Layout.h"
 #include "LinkLabel.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -40,7 +40,7 @@ private Q_SLOTS:
         Rig rig;
         QCOMPARE(rig.window.windowTitle(), QStringLiteral("Dicemere v1.0"));
         QCOMPARE(rig.window.centralWidget()->size(), QSize(591, 378));
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraMain")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("FrontPage")));
         auto* combo = rig.get<QComboBox>(QStringLiteral("cboNoOfDice"));
         QCOMPARE(combo->count(), 3);
         QCOMPARE(combo->currentText(), QStringLiteral("4"));
@@ -66,7 +66,7 @@ private Q_SLOTS:
         const DiceCast& cast = rig.window.Cast();
 
         rig.cast(2);
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("CastingPage")));
         QCOMPARE(cast.NoOfDice(), 2);
         QCOMPARE(cast.DiceLanding(), (std::vector<qint16>{LandInside, LandBorder}));
         QCOMPARE(cast.ThrowCount(), 0);
@@ -111,10 +111,10 @@ private Q_SLOTS:
         rig.press(); // draws 0.4, only changes the caption
         QCOMPARE(rig.caption(), QStringLiteral("&Get My Enochian Numerology Result"));
         QCOMPARE(cast.ThrowCount(), 3);
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("CastingPage")));
 
         rig.press(); // draws 0.7, shows the result
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraResult")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("ResultPage")));
         QCOMPARE(cast.ThrowCount(), 4);
         QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
         QCOMPARE(rig.random.draws, 8);
@@ -260,9 +260,9 @@ private Q_SLOTS:
         rig.cast(2);
         for (int i = 0; i < 4; ++i)
             rig.press();
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraResult")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("ResultPage")));
         rig.button("cmdBack")->click();
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraMain")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("FrontPage")));
         QCOMPARE(rig.get<QComboBox>(QStringLiteral("cboNoOfDice"))->currentText(),
                  QStringLiteral("4"));
         QCOMPARE(rig.window.Cast().DiceValues(), (std::vector<qint16>{4, 4}));
@@ -273,7 +273,7 @@ private Q_SLOTS:
         Rig rig;
         rig.random.push({0.0f, 0.0f, 0.0f, 0.0f});
         rig.action("mnuCalculate")->trigger();
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("CastingPage")));
         QCOMPARE(rig.window.Cast().NoOfDice(), 4);
     }
 
@@ -351,7 +351,7 @@ private Q_SLOTS:
         QWidget* band = rig.get(QStringLiteral("fraFullBrand"));
         const auto front = [&] { return band->childAt(band->width() / 2, band->height() / 2); };
         QCOMPARE(front(), rig.get(QStringLiteral("lblFullBrand")));
-        rig.window.BringPromoToFront(frmMain::PromoLabel::Cobrand);
+        rig.window.BringPromoToFront(MainWindow::PromoLabel::Cobrand);
         QCOMPARE(front(), rig.get(QStringLiteral("lblCobrand")));
         // The covered label is hidden: it cannot be reached or read out.
         QVERIFY(!rig.get(QStringLiteral("lblFullBrand"))->isVisibleTo(&rig.window));
@@ -367,7 +367,7 @@ private Q_SLOTS:
         Rig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
-        const char* pages[] = {"fraMain", "fraIntermediate", "fraResult"};
+        const char* pages[] = {"FrontPage", "CastingPage", "ResultPage"};
         const char* buttons[] = {"cmdProceed", "cmdThrowDice", "cmdBack"};
         rig.random.push({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
         for (int step = 0; step < 3; ++step) {
@@ -376,7 +376,7 @@ private Q_SLOTS:
             if (step == 2)
                 for (int i = 0; i < 4; ++i)
                     rig.press();
-            QCOMPARE(rig.window.FrontPage(), rig.get(QString::fromLatin1(pages[step])));
+            QCOMPARE(rig.window.CurrentPage(), rig.get(QString::fromLatin1(pages[step])));
             QCOMPARE(QApplication::focusWidget(), rig.button(buttons[step]));
             for (int i = 0; i < 12; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -394,10 +394,10 @@ private Q_SLOTS:
         // Back on the front page, the built pages stay out of reach.
         for (int i = 0; i < 12; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(!rig.get(QStringLiteral("fraIntermediate"))
+            QVERIFY(!rig.get(QStringLiteral("CastingPage"))
                          ->isAncestorOf(QApplication::focusWidget()));
             QVERIFY(
-                !rig.get(QStringLiteral("fraResult"))->isAncestorOf(QApplication::focusWidget()));
+                !rig.get(QStringLiteral("ResultPage"))->isAncestorOf(QApplication::focusWidget()));
         }
     }
 
@@ -417,7 +417,7 @@ private Q_SLOTS:
     void closingAnnouncesTheUnload() {
         Rig rig;
         rig.window.show();
-        QSignalSpy unloading(&rig.window, &frmMain::unloading);
+        QSignalSpy unloading(&rig.window, &MainWindow::unloading);
         rig.action("mnuExit")->trigger();
         QCOMPARE(unloading.count(), 1);
         QVERIFY(rig.window.isHidden());

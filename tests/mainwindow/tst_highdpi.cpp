@@ -6,9 +6,9 @@
 #include "LinkLabel.h"
 #include "Pictures.h"
 #include "ProgramIcon.h"
-#include "frmAbout.h"
-#include "frmExit.h"
-#include "frmMain.h"
+#include "AboutWindow.h"
+#include "ExitScreen.h"
+#include "MainWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -57,15 +57,15 @@ private Q_SLOTS:
             if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("cmdBack")))
                 back->click();
             rig.castAndShow(cast);
-            QCOMPARE(rig.window.FrontPage()->objectName(), QStringLiteral("fraResult"));
+            QCOMPARE(rig.window.CurrentPage()->objectName(), QStringLiteral("ResultPage"));
             CheckNothingCut(&rig.window);
         }
-        frmAbout about(rig.help);
+        AboutWindow about(rig.help);
         about.show();
         CheckNothingCut(&about);
         for (float r : {0.1f, 0.3f, 0.6f, 0.8f}) {
             rig.random.push({r});
-            frmExit exitScreen(rig.fakes.services);
+            ExitScreen exitScreen(rig.fakes.services);
             exitScreen.show();
             CheckNothingCut(&exitScreen);
         }

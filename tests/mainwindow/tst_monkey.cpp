@@ -5,7 +5,7 @@
 #include "../support/Patience.h"
 #include "Layout.h"
 #include "Random.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,7 +27,7 @@ private Q_SLOTS:
         FakeUrlOpener& opener = fakes.opener;
         const Services services{fakes.lock,  dice,       fakes.settings, fakes.clock,
                                 fakes.boxes, fakes.help, fakes.end};
-        frmMain window(services);
+        MainWindow window(services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window, kHangGuardMs));
         std::mt19937 monkey(20261208);
@@ -42,7 +42,7 @@ private Q_SLOTS:
             const QPoint inWindow = window.centralWidget()->mapTo(&window, at);
             QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, inWindow);
         };
-        const auto page = [&] { return window.FrontPage()->objectName(); };
+        const auto page = [&] { return window.CurrentPage()->objectName(); };
         const char* links[] = {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"};
         bool castFinished = false; // every die has landed for good
         int results = 0, throws = 0;
@@ -85,13 +85,13 @@ private Q_SLOTS:
             // page in front allows.
             const DiceCast& cast = window.Cast();
             const int n = cast.NoOfDice();
-            if (before == QLatin1String("fraResult")) {
+            if (before == QLatin1String("ResultPage")) {
                 QVERIFY2(cast.ThrowCount() == countBefore && cast.DiceValues() == valuesBefore,
                          "the covered casting page threw");
             }
-            if (before == QLatin1String("fraMain") && page() == QLatin1String("fraMain"))
+            if (before == QLatin1String("FrontPage") && page() == QLatin1String("FrontPage"))
                 QCOMPARE(cast.ThrowCount(), countBefore);
-            if (page() == QLatin1String("fraIntermediate") && before == QLatin1String("fraMain")) {
+            if (page() == QLatin1String("CastingPage") && before == QLatin1String("FrontPage")) {
                 QCOMPARE(cast.ThrowCount(), qint16(0)); // a new cast
                 castFinished = false;
             }
@@ -120,7 +120,7 @@ private Q_SLOTS:
                 QVERIFY(window.findChild<QWidget*>(QStringLiteral("imgDice(%1)").arg(slot))
                             ->isHidden());
             // The result page comes only after a finished cast.
-            if (page() == QLatin1String("fraResult")) {
+            if (page() == QLatin1String("ResultPage")) {
                 QVERIFY(castFinished);
                 QVERIFY(count >= n + 2);
                 if (before != page())

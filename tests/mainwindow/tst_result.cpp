@@ -6,7 +6,7 @@
 #include "FontsAndColours.h"
 #include "Layout.h"
 #include "PageStack.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -47,8 +47,8 @@ struct Rig : MainWindowRig {
         MainWindowRig::castAndShow(values);
         QVERIFY(!random.exhausted);
         QCOMPARE(window.Cast().DiceValues(), std::vector<qint16>(values.begin(), values.end()));
-        QCOMPARE(window.FrontPage(), page("fraResult"));
-        QCOMPARE(page("fraResult")->Caption(), QString());
+        QCOMPARE(window.CurrentPage(), page("ResultPage"));
+        QCOMPARE(page("ResultPage")->Caption(), QString());
     }
     QStringList values() {
         QStringList texts;
@@ -229,7 +229,7 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
         PaintCounter counter;
-        const QList<QLabel*> labels = rig.page("fraResult")->findChildren<QLabel*>();
+        const QList<QLabel*> labels = rig.page("ResultPage")->findChildren<QLabel*>();
         for (QLabel* label : labels)
             label->installEventFilter(&counter);
         rig.castAndShow({2, 3});
@@ -250,7 +250,7 @@ private Q_SLOTS:
         auto* copy = rig.window.findChild<QAction*>(QStringLiteral("mnuCopyReading"));
         QVERIFY(copy);
         QCOMPARE(copy->shortcut(), QKeySequence(QKeySequence::Copy));
-        QVERIFY(rig.page("fraResult")->actions().contains(copy));
+        QVERIFY(rig.page("ResultPage")->actions().contains(copy));
         copy->trigger();
         const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 9);

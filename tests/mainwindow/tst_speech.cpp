@@ -6,7 +6,7 @@
 #include "../support/Patience.h"
 #include "Accessibility.h"
 #include "LinkLabel.h"
-#include "frmExit.h"
+#include "ExitScreen.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -158,7 +158,7 @@ private Q_SLOTS:
     // placeholder: the placeholder goes only after the focus was reported.
     void exitScreenBoxesAreNamed() {
         FakeServices fakes({0.3f});
-        frmExit screen(fakes.services);
+        ExitScreen screen(fakes.services);
         screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&screen, kHangGuardMs));
         screen.findChild<QWidget*>(QStringLiteral("cmdClose"))->setFocus();

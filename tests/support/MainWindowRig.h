@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Doubles.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -17,7 +17,7 @@ struct MainWindowRig {
     FakeMessageBoxes& boxes = fakes.boxes;
     FakeUrlOpener& opener = fakes.opener;
     const modHelp& help = fakes.help;
-    frmMain window{fakes.services};
+    MainWindow window{fakes.services};
 
     // The control of that name; a missing one ends the test at once.
     template <typename T = QWidget> T* get(const QString& name) {

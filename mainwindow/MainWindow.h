@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window: menus, link line, the stack of three pages and the
-// promotion band. The pages are classes of their own (fraMain, fraIntermediate,
-// fraResult); the window owns the cast and switches between them.
+// promotion band. The pages are classes of their own (FrontPage, CastingPage,
+// ResultPage); the window owns the cast and switches between them.
 #pragma once
 
 #include "DiceCast.h"
@@ -18,15 +18,15 @@ namespace dicemere {
 
 class Announcer;
 class LinkLabel;
-class fraIntermediate;
-class fraMain;
-class fraResult;
+class CastingPage;
+class FrontPage;
+class ResultPage;
 
-class frmMain final : public QMainWindow {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(const Services& services, QWidget* parent = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(const Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Which of the two promotion labels lies on top.
     enum class PromoLabel { FullBrand, Cobrand };
@@ -35,7 +35,7 @@ public:
     void ShowResult();
 
     const DiceCast& Cast() const { return cast_; }
-    QWidget* FrontPage() const;
+    QWidget* CurrentPage() const;
 
 Q_SIGNALS:
     // The window is closing (Form_Unload).
@@ -50,14 +50,14 @@ private:
     void BuildPromotionBand();
     // The casting and result pages are built when a cast first needs them:
     // nobody sees them before, and start-up stays light.
-    fraIntermediate* CastingPage();
-    fraResult* ResultPage();
+    CastingPage* CastingPageOnDemand();
+    ResultPage* ResultPageOnDemand();
     void BringToFront(PageFrame* page);
 
     void Form_Load();
     void Form_Unload();
-    void fraMain_Proceed(int noOfDice);
-    void fraResult_Back();
+    void FrontPage_Proceed(int noOfDice);
+    void ResultPage_Back();
     void mnuCalculate_Click();
     void mnuExit_Click();
     void mnuOnline_Click();
@@ -77,9 +77,9 @@ private:
 
     PageStack* pages_ = nullptr;
     Announcer* announcer_ = nullptr;
-    fraMain* fraMain_ = nullptr;
-    fraIntermediate* fraIntermediate_ = nullptr;
-    fraResult* fraResult_ = nullptr;
+    FrontPage* FrontPage_ = nullptr;
+    CastingPage* CastingPage_ = nullptr;
+    ResultPage* ResultPage_ = nullptr;
     QFrame* fraFullBrand_ = nullptr;
     LinkLabel* Label14_ = nullptr;
     LinkLabel* lblCobrand_ = nullptr;

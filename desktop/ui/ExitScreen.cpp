@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "frmExit.h"
+#include "ExitScreen.h"
 
 #include "AppInfo.h"
 #include "FontsAndColours.h"
@@ -22,33 +22,33 @@ namespace dicemere {
 namespace {
 
 constexpr std::array<const char*, 4> kPromotions{
-    QT_TRANSLATE_NOOP("dicemere::frmExit", "Visit www.example.com often. Every visit to our mystic "
+    QT_TRANSLATE_NOOP("dicemere::ExitScreen", "Visit www.example.com often. Every visit to our mystic "
                                            "discussion forum helps us keep free "
                                            "programs like Dicemere alive and up to date."),
-    QT_TRANSLATE_NOOP("dicemere::frmExit", "Please drop in at the www.example.com discussion forum "
+    QT_TRANSLATE_NOOP("dicemere::ExitScreen", "Please drop in at the www.example.com discussion forum "
                                            "regularly. Your visits are what keep "
                                            "programs like this one maintained and free."),
-    QT_TRANSLATE_NOOP("dicemere::frmExit", "Like Dicemere? Come and talk with other seekers at "
+    QT_TRANSLATE_NOOP("dicemere::ExitScreen", "Like Dicemere? Come and talk with other seekers at "
                                            "www.example.com every week: the forum's "
                                            "visitors are what pay for programs like this one."),
     QT_TRANSLATE_NOOP(
-        "dicemere::frmExit",
+        "dicemere::ExitScreen",
         "Make www.example.com a regular stop. Each visit to our forum supports the upkeep of "
         "Dicemere and our other free programs."),
 };
 
 } // namespace
 
-QString ExitPromotion(int k) { return frmExit::tr(kPromotions.at(static_cast<std::size_t>(k))); }
+QString ExitPromotion(int k) { return ExitScreen::tr(kPromotions.at(static_cast<std::size_t>(k))); }
 
 int ExitPromotionIndex(float r) { return static_cast<int>(4.0 * static_cast<double>(r)); }
 
-frmExit::frmExit(const Services& services, QWidget* parent)
+ExitScreen::ExitScreen(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint),
       services_(services) {
-    setObjectName(QStringLiteral("frmExit"));
+    setObjectName(QStringLiteral("ExitScreen"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
@@ -77,13 +77,13 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     Check1_->setFont(ProgramFont(14.25));
     Check1_->setCursor(Qt::PointingHandCursor);
     PlaceTwips(Check1_, 30, 2040, 7185, 555);
-    connect(Check1_, &QCheckBox::clicked, this, &frmExit::Check1_Click);
+    connect(Check1_, &QCheckBox::clicked, this, &ExitScreen::Check1_Click);
 
     cmdClose_ = new QPushButton(tr("E&xit"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
     PlaceTwips(cmdClose_, 6000, 2760, 1245, 375);
     cmdClose_->setAutoDefault(true);
-    connect(cmdClose_, &QPushButton::clicked, this, &frmExit::cmdClose_Click);
+    connect(cmdClose_, &QPushButton::clicked, this, &ExitScreen::cmdClose_Click);
 
     Frame2_ = new QGroupBox(tr("Refer A Friend"), this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
@@ -118,16 +118,16 @@ frmExit::frmExit(const Services& services, QWidget* parent)
         PlaceTwips(box, row.left, row.top, 3375, 285);
         *row.box = box;
     }
-    connect(txtEmail_, &PlaceholderEdit::spaceRefused, this, &frmExit::txtEmail_SpaceRefused);
+    connect(txtEmail_, &PlaceholderEdit::spaceRefused, this, &ExitScreen::txtEmail_SpaceRefused);
     connect(txtFriendEmail_, &PlaceholderEdit::spaceRefused, this,
-            &frmExit::txtFriendEmail_SpaceRefused);
+            &ExitScreen::txtFriendEmail_SpaceRefused);
 
     cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), Frame2_);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit_->setFont(ProgramFont());
     PlaceTwips(cmdSubmit_, 1920, 1080, 3375, 285);
     cmdSubmit_->setAutoDefault(true);
-    connect(cmdSubmit_, &QPushButton::clicked, this, &frmExit::cmdSubmit_Click);
+    connect(cmdSubmit_, &QPushButton::clicked, this, &ExitScreen::cmdSubmit_Click);
 
     // Below the visible part of its frame, as laid out; it takes no focus,
     // so nothing can be typed into it unseen.
@@ -167,7 +167,7 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     lblGoToHome_->setFont(ProgramFont(9, true, true));
     Paint(lblGoToHome_, QColor(0, 0, 192));
     PlaceTwips(lblGoToHome_, 75, 4250, 3585, 210);
-    connect(lblGoToHome_, &LinkLabel::clicked, this, &frmExit::lblGoToHome_Click);
+    connect(lblGoToHome_, &LinkLabel::clicked, this, &ExitScreen::lblGoToHome_Click);
 
     QWidget* previous = Check1_;
     for (QWidget* next :
@@ -180,13 +180,13 @@ frmExit::frmExit(const Services& services, QWidget* parent)
     Form_Load();
 }
 
-void frmExit::Form_Load() {
+void ExitScreen::Form_Load() {
     services_.random.SeedFromClock();
     Label2_->setText(ExitPromotion(ExitPromotionIndex(services_.random.DrawUniform())));
     // Kept above all other windows: Qt::WindowStaysOnTopHint, set with the flags.
 }
 
-Referral frmExit::FormTexts() const {
+Referral ExitScreen::FormTexts() const {
     // The message box's line breaks are carried as CR LF.
     QString message = txtMessage_->toPlainText();
     message.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
@@ -194,7 +194,7 @@ Referral frmExit::FormTexts() const {
             txtFriendEmail_->text()};
 }
 
-void frmExit::showEvent(QShowEvent* event) {
+void ExitScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (centred_)
         return;
@@ -202,40 +202,40 @@ void frmExit::showEvent(QShowEvent* event) {
     CentreOnScreen(this);
 }
 
-void frmExit::closeEvent(QCloseEvent* event) {
+void ExitScreen::closeEvent(QCloseEvent* event) {
     event->accept();
     Form_Unload();
 }
 
-void frmExit::Form_Unload() { services_.end.CloseAllAndEnd(); }
+void ExitScreen::Form_Unload() { services_.end.CloseAllAndEnd(); }
 
-void frmExit::cmdClose_Click() { services_.end.CloseAllAndEnd(); }
+void ExitScreen::cmdClose_Click() { services_.end.CloseAllAndEnd(); }
 
-void frmExit::cmdSubmit_Click() {
-    const Referral trimmed = modTellAFriend::Trimmed(FormTexts());
-    const QString problem = modTellAFriend::CheckAddresses(trimmed);
+void ExitScreen::cmdSubmit_Click() {
+    const Referral trimmed = ReferAFriend::Trimmed(FormTexts());
+    const QString problem = ReferAFriend::CheckAddresses(trimmed);
     if (!problem.isEmpty()) {
         services_.boxes.Show(this, MsgIcon::Error, MsgButtons::Ok, problem);
         return;
     }
-    modTellAFriend::SendTellAFriend(trimmed, services_.boxes, services_.help, this);
+    ReferAFriend::SendTellAFriend(trimmed, services_.boxes, services_.help, this);
 }
 
-void frmExit::Check1_Click(bool ticked) {
+void ExitScreen::Check1_Click(bool ticked) {
     if (!ticked)
         return;
     Check1_->setChecked(false);
     services_.help.OpenHomePage();
 }
 
-void frmExit::lblGoToHome_Click() { services_.help.OpenCataloguePage(); }
+void ExitScreen::lblGoToHome_Click() { services_.help.OpenCataloguePage(); }
 
-void frmExit::RefuseSpace(PlaceholderEdit* box) {
+void ExitScreen::RefuseSpace(PlaceholderEdit* box) {
     services_.boxes.Show(this, MsgIcon::Error, MsgButtons::Ok, kSpaceInEmail());
     box->setFocus(Qt::OtherFocusReason);
 }
 
-void frmExit::txtEmail_SpaceRefused() { RefuseSpace(txtEmail_); }
-void frmExit::txtFriendEmail_SpaceRefused() { RefuseSpace(txtFriendEmail_); }
+void ExitScreen::txtEmail_SpaceRefused() { RefuseSpace(txtEmail_); }
+void ExitScreen::txtFriendEmail_SpaceRefused() { RefuseSpace(txtFriendEmail_); }
 
 } // namespace dicemere

@@ -22,12 +22,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class fraIntermediate final : public PageFrame {
+class CastingPage final : public PageFrame {
     Q_OBJECT
 public:
     // The page shows the window's cast with the window's pictures; the recast
     // message goes through the boxes.
-    fraIntermediate(DiceCast& cast, const DiceImageList& pictures, MessageBoxes& boxes,
+    CastingPage(DiceCast& cast, const DiceImageList& pictures, MessageBoxes& boxes,
                     QWidget* parent = nullptr);
 
     QWidget* FocusControl() const override;

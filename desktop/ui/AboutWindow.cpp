@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "frmAbout.h"
+#include "AboutWindow.h"
 
 #include "AppInfo.h"
 #include "FontsAndColours.h"
@@ -16,11 +16,11 @@
 
 namespace dicemere {
 
-frmAbout::frmAbout(const modHelp& help, QWidget* parent)
+AboutWindow::AboutWindow(const modHelp& help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       help_(help) {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("AboutWindow"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
@@ -49,14 +49,14 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     lblHomePage->setFont(ProgramFont(8.25, false, true));
     Paint(lblHomePage, linkGreen);
     PlaceTwips(lblHomePage, 1485, 1200, 4050, 195);
-    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblHomePage, &LinkLabel::clicked, this, &AboutWindow::lblHomePage_Click);
 
     auto* lblCoBrand = new LinkLabel(tr("Click here for more details"), this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
     lblCoBrand->setFont(ProgramFont(8.25, false, true));
     Paint(lblCoBrand, linkGreen);
     PlaceTwips(lblCoBrand, 3240, 2415, 2295, 195);
-    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &AboutWindow::lblCoBrand_Click);
 
     // The cyan rule across the whole window, 2 pixels wide.
     auto* line2 = new QFrame(this);
@@ -72,20 +72,20 @@ frmAbout::frmAbout(const modHelp& help, QWidget* parent)
     cmdOK_->setFont(ProgramFont(8.25, true));
     cmdOK_->setDefault(true); // Enter presses OK; Escape rejects, which closes alike
     PlaceTwips(cmdOK_, 4275, 3000, 1260, 345);
-    connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdOK_, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
 
     setTabOrder(lblHomePage, lblCoBrand);
     setTabOrder(lblCoBrand, cmdOK_);
     cmdOK_->setFocus();
 }
 
-void frmAbout::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnScreen(this);
 }
 
-void frmAbout::lblHomePage_Click() { help_.OpenHomePage(); }
-void frmAbout::lblCoBrand_Click() { help_.OpenFullBrandPage(); }
-void frmAbout::cmdOK_Click() { accept(); }
+void AboutWindow::lblHomePage_Click() { help_.OpenHomePage(); }
+void AboutWindow::lblCoBrand_Click() { help_.OpenFullBrandPage(); }
+void AboutWindow::cmdOK_Click() { accept(); }
 
 } // namespace dicemere

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fraResult.h"
+#include "ResultPage.h"
 
 #include "EnochianNumerology.h"
 #include "FontsAndColours.h"
@@ -25,13 +25,13 @@ QString ReadingExplanation(const reading::Reading& r) {
     const QString dice = QString::fromStdString(r.dice);
     const QString working = QString::fromStdString(r.working);
     if (r.combinationMet)
-        return fraResult::tr("Dice %1: the combination %2 gives %3")
+        return ResultPage::tr("Dice %1: the combination %2 gives %3")
             .arg(dice, working, QString::number(r.number));
-    return fraResult::tr("Dice %1: total %2").arg(dice, working);
+    return ResultPage::tr("Dice %1: total %2").arg(dice, working);
 }
 
-fraResult::fraResult(QWidget* parent) : PageFrame(parent) {
-    setObjectName(QStringLiteral("fraResult"));
+ResultPage::ResultPage(QWidget* parent) : PageFrame(parent) {
+    setObjectName(QStringLiteral("ResultPage"));
     setFont(ProgramFont(9, true));
     SetColours(colours::kPaleYellow, colours::kDarkGreen);
 
@@ -80,18 +80,18 @@ fraResult::fraResult(QWidget* parent) : PageFrame(parent) {
     mnuCopyReading_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(mnuCopyReading_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(mnuCopyReading_, &QAction::triggered, this, &fraResult::mnuCopyReading_Click);
+    connect(mnuCopyReading_, &QAction::triggered, this, &ResultPage::mnuCopyReading_Click);
 
     cmdBack_ = new QPushButton(tr("&Back"), this);
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));
     PlaceTwips(cmdBack_, 7680, 3720, 1000, 400);
     cmdBack_->setAutoDefault(true);
-    connect(cmdBack_, &QPushButton::clicked, this, &fraResult::cmdBack_Click);
+    connect(cmdBack_, &QPushButton::clicked, this, &ResultPage::cmdBack_Click);
 }
 
-QWidget* fraResult::FocusControl() const { return cmdBack_; }
+QWidget* ResultPage::FocusControl() const { return cmdBack_; }
 
-void fraResult::ShowEnochianReading(const std::vector<qint16>& diceValues) {
+void ResultPage::ShowEnochianReading(const std::vector<qint16>& diceValues) {
     const reading::Reading r = reading::SelectReading(diceValues);
     for (std::size_t i = 0; i < lblResult_.size(); ++i) {
         QLabel* value = lblResult_[i];
@@ -108,7 +108,7 @@ void fraResult::ShowEnochianReading(const std::vector<qint16>& diceValues) {
     cmdBack_->setAccessibleDescription(ReadingText());
 }
 
-QString fraResult::ReadingText() const {
+QString ResultPage::ReadingText() const {
     QString text;
     for (std::size_t line = 0; line < lblResult_.size(); ++line)
         text += headings_[line]->text() + QStringLiteral(": ") + lblResult_[line]->text() +
@@ -116,10 +116,10 @@ QString fraResult::ReadingText() const {
     return text;
 }
 
-void fraResult::mnuCopyReading_Click() const {
+void ResultPage::mnuCopyReading_Click() const {
     QGuiApplication::clipboard()->setText(ReadingText());
 }
 
-void fraResult::cmdBack_Click() { Q_EMIT back(); }
+void ResultPage::cmdBack_Click() { Q_EMIT back(); }
 
 } // namespace dicemere

@@ -12,10 +12,10 @@ namespace dicemere {
 
 class LinkLabel;
 
-class frmAbout final : public QDialog {
+class AboutWindow final : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(const modHelp& help, QWidget* parent = nullptr);
+    explicit AboutWindow(const modHelp& help, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

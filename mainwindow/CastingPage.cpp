@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fraIntermediate.h"
+#include "CastingPage.h"
 
 #include "FontsAndColours.h"
 #include "Layout.h"
@@ -18,13 +18,13 @@ constexpr int kDieSize = 495;
 QString LandingPhrase(Landing landing) {
     switch (landing) {
     case LandInside:
-        return fraIntermediate::tr("inside the circle");
+        return CastingPage::tr("inside the circle");
     case LandBorder:
-        return fraIntermediate::tr("on the border of the circle");
+        return CastingPage::tr("on the border of the circle");
     case LandOutside:
         break;
     }
-    return fraIntermediate::tr("outside the circle");
+    return CastingPage::tr("outside the circle");
 }
 
 } // namespace
@@ -37,10 +37,10 @@ void CircleShape::paintEvent(QPaintEvent*) {
     painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-fraIntermediate::fraIntermediate(DiceCast& cast, const DiceImageList& pictures, MessageBoxes& boxes,
+CastingPage::CastingPage(DiceCast& cast, const DiceImageList& pictures, MessageBoxes& boxes,
                                  QWidget* parent)
     : PageFrame(parent), cast_(cast), IMG_Dice_(pictures), boxes_(boxes) {
-    setObjectName(QStringLiteral("fraIntermediate"));
+    setObjectName(QStringLiteral("CastingPage"));
     SetColours(colours::kGreen, colours::kDarkGreen);
 
     shpCircle_ = new CircleShape(this);
@@ -60,12 +60,12 @@ fraIntermediate::fraIntermediate(DiceCast& cast, const DiceImageList& pictures, 
     cmdThrowDice_->setFont(ProgramFont(8.25, true));
     PlaceTwips(cmdThrowDice_, 1332, 3600, 6200, 400);
     cmdThrowDice_->setAutoDefault(true);
-    connect(cmdThrowDice_, &QPushButton::clicked, this, &fraIntermediate::cmdThrowDice_Click);
+    connect(cmdThrowDice_, &QPushButton::clicked, this, &CastingPage::cmdThrowDice_Click);
 }
 
-QWidget* fraIntermediate::FocusControl() const { return cmdThrowDice_; }
+QWidget* CastingPage::FocusControl() const { return cmdThrowDice_; }
 
-bool fraIntermediate::StartCast(int noOfDice) {
+bool CastingPage::StartCast(int noOfDice) {
     for (DieImage* die : imgDice_)
         die->hide();
     if (noOfDice < 2 || noOfDice > 4)
@@ -75,7 +75,7 @@ bool fraIntermediate::StartCast(int noOfDice) {
     return true;
 }
 
-void fraIntermediate::PresentDie(int slot, Landing landing, int face) {
+void CastingPage::PresentDie(int slot, Landing landing, int face) {
     DieImage* die = imgDice_[static_cast<std::size_t>(slot)];
     const SpotTwips spot = DieSpot(slot, landing);
     die->move(Twips(spot.left), Twips(spot.top));
@@ -85,7 +85,7 @@ void fraIntermediate::PresentDie(int slot, Landing landing, int face) {
     die->show();
 }
 
-void fraIntermediate::cmdThrowDice_Click() {
+void CastingPage::cmdThrowDice_Click() {
     if (!cast_.Started())
         return;
     const DiceCast::Press press = cast_.Throw();

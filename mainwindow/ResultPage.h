@@ -20,10 +20,10 @@ QString ReadingLine(const reading::Reading& r, std::size_t text);
 // How the reading's number came about: "Dice 5, 6: the combination 5+6 gives 11".
 QString ReadingExplanation(const reading::Reading& r);
 
-class fraResult final : public PageFrame {
+class ResultPage final : public PageFrame {
     Q_OBJECT
 public:
-    explicit fraResult(QWidget* parent = nullptr);
+    explicit ResultPage(QWidget* parent = nullptr);
 
     QWidget* FocusControl() const override;
     // Writes the reading of a cast with these dice values into lblResult(0)

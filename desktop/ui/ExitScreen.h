@@ -25,10 +25,10 @@ QString ExitPromotion(int k);
 // k = the whole part of 4r, 0..3.
 int ExitPromotionIndex(float r);
 
-class frmExit final : public QWidget {
+class ExitScreen final : public QWidget {
     Q_OBJECT
 public:
-    explicit frmExit(const Services& services, QWidget* parent = nullptr);
+    explicit ExitScreen(const Services& services, QWidget* parent = nullptr);
 
     // The form's texts as they stand, untrimmed.
     Referral FormTexts() const;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include "Accessibility.h"
 #include "AppInfo.h"
@@ -9,10 +9,10 @@
 #include "ProgramIcon.h"
 #include "SharedTexts.h"
 #include "WindowPlacement.h"
-#include "fraIntermediate.h"
-#include "fraMain.h"
-#include "fraResult.h"
-#include "frmAbout.h"
+#include "CastingPage.h"
+#include "FrontPage.h"
+#include "ResultPage.h"
+#include "AboutWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,12 +21,12 @@
 
 namespace dicemere {
 
-frmMain::frmMain(const Services& services, QWidget* parent)
+MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       services_(services), cast_(services.random) {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
@@ -47,33 +47,33 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     Label14_->setWordWrap(true);
     Paint(Label14_, Qt::white);
     PlaceTwips(Label14_, 1777, 0, 5310, 435);
-    connect(Label14_, &LinkLabel::clicked, this, &frmMain::Label14_Click);
+    connect(Label14_, &LinkLabel::clicked, this, &MainWindow::Label14_Click);
 
     pages_ = new PageStack(client);
     pages_->setObjectName(QStringLiteral("pages"));
     PlaceTwips(pages_, 0, 480, 8865, 4300);
-    fraMain_ = new fraMain(pages_);
-    pages_->addWidget(fraMain_);
-    connect(fraMain_, &fraMain::proceed, this, &frmMain::fraMain_Proceed);
+    FrontPage_ = new FrontPage(pages_);
+    pages_->addWidget(FrontPage_);
+    connect(FrontPage_, &FrontPage::proceed, this, &MainWindow::FrontPage_Proceed);
     BuildPromotionBand();
     BuildMenus();
     // What a screen reader is told after a press: the die and where it fell,
     // the button's new caption.
     announcer_ = new Announcer(client);
-    connect(fraMain_, &PageFrame::tell, announcer_, &Announcer::Announce);
+    connect(FrontPage_, &PageFrame::tell, announcer_, &Announcer::Announce);
 
-    setTabOrder(Label14_, fraMain_->FirstControl());
-    setTabOrder(fraMain_->FirstControl(), fraMain_->FocusControl());
-    setTabOrder(fraMain_->FocusControl(), lblFullBrand_);
+    setTabOrder(Label14_, FrontPage_->FirstControl());
+    setTabOrder(FrontPage_->FirstControl(), FrontPage_->FocusControl());
+    setTabOrder(FrontPage_->FocusControl(), lblFullBrand_);
     setTabOrder(lblFullBrand_, lblCobrand_);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void frmMain::BuildMenus() {
+void MainWindow::BuildMenus() {
     QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuCalculate_ = mnuFile->addAction(QString());
@@ -105,17 +105,17 @@ void frmMain::BuildMenus() {
     mnuMakeMoney_->setObjectName(QStringLiteral("mnuMakeMoney"));
     mnuMakeMoney_->setVisible(false);
 
-    connect(mnuCalculate_, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
-    connect(mnuExit_, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(mnuOnline_, &QAction::triggered, this, &frmMain::mnuOnline_Click);
-    connect(mnuVisit_, &QAction::triggered, this, &frmMain::mnuVisit_Click);
-    connect(mnuUpdate_, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
-    connect(mnuAbout_, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(mnuDonate_, &QAction::triggered, this, &frmMain::mnuDonate_Click);
-    connect(mnuMakeMoney_, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
+    connect(mnuCalculate_, &QAction::triggered, this, &MainWindow::mnuCalculate_Click);
+    connect(mnuExit_, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    connect(mnuOnline_, &QAction::triggered, this, &MainWindow::mnuOnline_Click);
+    connect(mnuVisit_, &QAction::triggered, this, &MainWindow::mnuVisit_Click);
+    connect(mnuUpdate_, &QAction::triggered, this, &MainWindow::mnuUpdate_Click);
+    connect(mnuAbout_, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(mnuDonate_, &QAction::triggered, this, &MainWindow::mnuDonate_Click);
+    connect(mnuMakeMoney_, &QAction::triggered, this, &MainWindow::mnuMakeMoney_Click);
 }
 
-void frmMain::BuildPromotionBand() {
+void MainWindow::BuildPromotionBand() {
     fraFullBrand_ = new QFrame(centralWidget());
     fraFullBrand_->setObjectName(QStringLiteral("fraFullBrand"));
     Paint(fraFullBrand_, Qt::white, colours::kOlive);
@@ -143,11 +143,11 @@ void frmMain::BuildPromotionBand() {
     // drawn for nothing nor read out by a screen reader.
     lblFullBrand_->raise();
     lblCobrand_->hide();
-    connect(lblCobrand_, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(lblFullBrand_, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+    connect(lblCobrand_, &LinkLabel::clicked, this, &MainWindow::lblCobrand_Click);
+    connect(lblFullBrand_, &LinkLabel::clicked, this, &MainWindow::lblFullBrand_Click);
 }
 
-void frmMain::BringPromoToFront(PromoLabel label) {
+void MainWindow::BringPromoToFront(PromoLabel label) {
     LinkLabel* top = label == PromoLabel::FullBrand ? lblFullBrand_ : lblCobrand_;
     LinkLabel* below = top == lblFullBrand_ ? lblCobrand_ : lblFullBrand_;
     top->raise();
@@ -156,33 +156,33 @@ void frmMain::BringPromoToFront(PromoLabel label) {
     below->hide();
 }
 
-QWidget* frmMain::FrontPage() const { return pages_->currentWidget(); }
+QWidget* MainWindow::CurrentPage() const { return pages_->currentWidget(); }
 
-fraIntermediate* frmMain::CastingPage() {
-    if (!fraIntermediate_) {
-        fraIntermediate_ = new fraIntermediate(cast_, IMG_Dice_, services_.boxes, pages_);
-        pages_->addWidget(fraIntermediate_);
-        connect(fraIntermediate_, &PageFrame::tell, announcer_, &Announcer::Announce);
-        connect(fraIntermediate_, &fraIntermediate::resultAsked, this, &frmMain::ShowResult);
-        setTabOrder(fraMain_->FocusControl(), fraIntermediate_->FocusControl());
+CastingPage* MainWindow::CastingPageOnDemand() {
+    if (!CastingPage_) {
+        CastingPage_ = new CastingPage(cast_, IMG_Dice_, services_.boxes, pages_);
+        pages_->addWidget(CastingPage_);
+        connect(CastingPage_, &PageFrame::tell, announcer_, &Announcer::Announce);
+        connect(CastingPage_, &CastingPage::resultAsked, this, &MainWindow::ShowResult);
+        setTabOrder(FrontPage_->FocusControl(), CastingPage_->FocusControl());
     }
-    return fraIntermediate_;
+    return CastingPage_;
 }
 
-fraResult* frmMain::ResultPage() {
-    if (!fraResult_) {
-        CastingPage();
-        fraResult_ = new fraResult(pages_);
-        pages_->addWidget(fraResult_);
-        connect(fraResult_, &fraResult::back, this, &frmMain::fraResult_Back);
-        setTabOrder(fraIntermediate_->FocusControl(), fraResult_->FocusControl());
+ResultPage* MainWindow::ResultPageOnDemand() {
+    if (!ResultPage_) {
+        CastingPageOnDemand();
+        ResultPage_ = new ResultPage(pages_);
+        pages_->addWidget(ResultPage_);
+        connect(ResultPage_, &ResultPage::back, this, &MainWindow::ResultPage_Back);
+        setTabOrder(CastingPage_->FocusControl(), ResultPage_->FocusControl());
     }
-    return fraResult_;
+    return ResultPage_;
 }
 
-void frmMain::BringToFront(PageFrame* page) { pages_->BringToFront(page); }
+void MainWindow::BringToFront(PageFrame* page) { pages_->BringToFront(page); }
 
-void frmMain::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (centred_)
         return;
@@ -190,51 +190,51 @@ void frmMain::showEvent(QShowEvent* event) {
     CentreOnScreen(this);
 }
 
-void frmMain::Form_Load() {
-    fraMain_->Load();
+void MainWindow::Form_Load() {
+    FrontPage_->Load();
     // The die images are created in their parked column with the casting page.
-    BringToFront(fraMain_);
+    BringToFront(FrontPage_);
 }
 
-void frmMain::fraMain_Proceed(int noOfDice) {
-    if (CastingPage()->StartCast(noOfDice))
-        BringToFront(fraIntermediate_);
+void MainWindow::FrontPage_Proceed(int noOfDice) {
+    if (CastingPageOnDemand()->StartCast(noOfDice))
+        BringToFront(CastingPage_);
 }
 
-void frmMain::ShowResult() {
-    fraResult* page = ResultPage();
+void MainWindow::ShowResult() {
+    ResultPage* page = ResultPageOnDemand();
     page->SetCaption(QString());
     page->ShowEnochianReading(cast_.DiceValues());
     BringToFront(page);
 }
 
-void frmMain::fraResult_Back() {
-    fraMain_->SelectDefaultNumber();
-    BringToFront(fraMain_);
+void MainWindow::ResultPage_Back() {
+    FrontPage_->SelectDefaultNumber();
+    BringToFront(FrontPage_);
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept(); // the window's closing is never cancelled
 }
 
-void frmMain::Form_Unload() { Q_EMIT unloading(); }
+void MainWindow::Form_Unload() { Q_EMIT unloading(); }
 
-void frmMain::mnuCalculate_Click() { fraMain_->cmdProceed_Click(); }
-void frmMain::mnuExit_Click() { close(); }
-void frmMain::mnuOnline_Click() { services_.help.OpenOnlineHelp(); }
-void frmMain::mnuVisit_Click() { services_.help.OpenHomePage(); }
-void frmMain::mnuUpdate_Click() { services_.help.OpenDownloadPage(); }
-void frmMain::mnuAbout_Click() {
+void MainWindow::mnuCalculate_Click() { FrontPage_->cmdProceed_Click(); }
+void MainWindow::mnuExit_Click() { close(); }
+void MainWindow::mnuOnline_Click() { services_.help.OpenOnlineHelp(); }
+void MainWindow::mnuVisit_Click() { services_.help.OpenHomePage(); }
+void MainWindow::mnuUpdate_Click() { services_.help.OpenDownloadPage(); }
+void MainWindow::mnuAbout_Click() {
     // Modal: the main window takes no input until it closes. Each opening
     // builds a fresh window.
-    frmAbout about(services_.help, this);
+    AboutWindow about(services_.help, this);
     about.exec();
 }
-void frmMain::mnuDonate_Click() { services_.help.OpenDonatePage(); }
-void frmMain::mnuMakeMoney_Click() { services_.help.OpenFullBrandPage(); }
-void frmMain::Label14_Click() { services_.help.OpenHomePage(); }
-void frmMain::lblCobrand_Click() { services_.help.OpenCoBrandPage(); }
-void frmMain::lblFullBrand_Click() { services_.help.OpenFullBrandPage(); }
+void MainWindow::mnuDonate_Click() { services_.help.OpenDonatePage(); }
+void MainWindow::mnuMakeMoney_Click() { services_.help.OpenFullBrandPage(); }
+void MainWindow::Label14_Click() { services_.help.OpenHomePage(); }
+void MainWindow::lblCobrand_Click() { services_.help.OpenCoBrandPage(); }
+void MainWindow::lblFullBrand_Click() { services_.help.OpenFullBrandPage(); }
 
 } // namespace dicemere

@@ -9,10 +9,10 @@ class QPushButton;
 
 namespace dicemere {
 
-class fraMain final : public PageFrame {
+class FrontPage final : public PageFrame {
     Q_OBJECT
 public:
-    explicit fraMain(QWidget* parent = nullptr);
+    explicit FrontPage(QWidget* parent = nullptr);
 
     QWidget* FocusControl() const override;
     // The first control of the page in the window's tab order.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fraMain.h"
+#include "FrontPage.h"
 
 #include "FontsAndColours.h"
 #include "Layout.h"
@@ -11,8 +11,8 @@
 
 namespace dicemere {
 
-fraMain::fraMain(QWidget* parent) : PageFrame(parent) {
-    setObjectName(QStringLiteral("fraMain"));
+FrontPage::FrontPage(QWidget* parent) : PageFrame(parent) {
+    setObjectName(QStringLiteral("FrontPage"));
     SetColours(colours::kGreen, colours::kDarkGreen);
 
     const QFont bold = ProgramFont(8.25, true);
@@ -46,34 +46,34 @@ fraMain::fraMain(QWidget* parent) : PageFrame(parent) {
         palette.setColor(role, colours::kGreen);
     cboNoOfDice_->setPalette(palette);
     PlaceTwips(cboNoOfDice_, 5325, 2520, 1095, 315);
-    connect(cboNoOfDice_, &QComboBox::currentIndexChanged, this, &fraMain::cboNoOfDice_Click);
+    connect(cboNoOfDice_, &QComboBox::currentIndexChanged, this, &FrontPage::cboNoOfDice_Click);
 
     cmdProceed_ = new QPushButton(tr("&Concentrate on your Problem And Cast the Dice"), this);
     cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed_->setFont(bold);
     PlaceTwips(cmdProceed_, 1332, 3600, 6200, 375);
     cmdProceed_->setAutoDefault(true); // Enter presses the focused button too
-    connect(cmdProceed_, &QPushButton::clicked, this, &fraMain::cmdProceed_Click);
+    connect(cmdProceed_, &QPushButton::clicked, this, &FrontPage::cmdProceed_Click);
 }
 
-QWidget* fraMain::FocusControl() const { return cmdProceed_; }
-QWidget* fraMain::FirstControl() const { return cboNoOfDice_; }
+QWidget* FrontPage::FocusControl() const { return cmdProceed_; }
+QWidget* FrontPage::FirstControl() const { return cboNoOfDice_; }
 
-void fraMain::Load() {
+void FrontPage::Load() {
     cboNoOfDice_->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
     SelectDefaultNumber();
 }
 
-void fraMain::SelectDefaultNumber() { cboNoOfDice_->setCurrentIndex(2); }
+void FrontPage::SelectDefaultNumber() { cboNoOfDice_->setCurrentIndex(2); }
 
-void fraMain::cboNoOfDice_Click() {
+void FrontPage::cboNoOfDice_Click() {
     // The list names its purpose; the number chosen is told as well.
     cboNoOfDice_->setAccessibleDescription(cboNoOfDice_->currentText());
     if (cboNoOfDice_->hasFocus())
         Q_EMIT tell(cboNoOfDice_->currentText());
 }
 
-void fraMain::cmdProceed_Click() {
+void FrontPage::cmdProceed_Click() {
     bool ok = false;
     const int n = cboNoOfDice_->currentText().trimmed().toInt(&ok);
     Q_EMIT proceed(ok ? n : 0);
