@@ -9,7 +9,7 @@ MainSession::~MainSession() = default;
 
 void MainSession::ShowMainWindow() {
     main_ = std::make_unique<MainWindow>(services_);
-    QObject::connect(main_.get(), &MainWindow::unloading, main_.get(), [this] { MainWindow_Unload(); });
+    QObject::connect(main_.get(), &MainWindow::closing, main_.get(), [this] { ShowExitScreen(); });
     InstallFirstPaintProbe(main_.get());
     main_->show();
 }
@@ -21,7 +21,7 @@ void MainSession::BringPromoToFront(PromoFront front) {
                                                             : MainWindow::PromoLabel::Cobrand);
 }
 
-void MainSession::MainWindow_Unload() {
+void MainSession::ShowExitScreen() {
     // While the program is ending every window closes; nothing new opens.
     if (services_.end.Ending() || exit_)
         return;

@@ -2,10 +2,10 @@
 // The program's windows after start-up: the main window, then the exit screen.
 #pragma once
 
-#include "ServiceBundle.h"
-#include "Startup.h"
 #include "ExitScreen.h"
 #include "MainWindow.h"
+#include "ServiceBundle.h"
+#include "Startup.h"
 
 #include <memory>
 
@@ -24,7 +24,7 @@ public:
 
 private:
     // The main window is closing: show the exit screen, modeless.
-    void MainWindow_Unload();
+    void ShowExitScreen();
 
     Services services_;
     std::unique_ptr<MainWindow> main_;

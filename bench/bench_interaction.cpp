@@ -24,8 +24,8 @@ struct Window {
     Window() {
         window.show();
         QApplication::processEvents();
-        proceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
-        dice = window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"));
+        proceed = window.findChild<QPushButton*>(QStringLiteral("castButton"));
+        dice = window.findChild<QComboBox*>(QStringLiteral("diceCountBox"));
     }
     // Lets the event loop do what follows a press: the repaint of what changed.
     static void Settle() {
@@ -42,7 +42,7 @@ struct Window {
         dice->setCurrentText(QString::number(values.size()));
         proceed->click();
         if (!throwDice)
-            throwDice = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
+            throwDice = window.findChild<QPushButton*>(QStringLiteral("throwButton"));
         Settle();
     }
 };

@@ -1,82 +1,45 @@
 // SPDX-License-Identifier: MIT
 #include "FrontPage.h"
 
-#include "FontsAndColours.h"
 #include "Layout.h"
 #include "SharedTexts.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
+#include "ui_FrontPage.h"
 
 namespace dicemere {
 
-FrontPage::FrontPage(QWidget* parent) : PageFrame(parent) {
-    setObjectName(QStringLiteral("FrontPage"));
-    SetColours(colours::kGreen, colours::kDarkGreen);
-
-    const QFont bold = ProgramFont(8.25, true);
-    QLabel* lblLabel9 =
-        MakeLabel(QStringLiteral("lblLabel(9)"), this, kProgramPurpose(), bold, colours::kGreen);
-    lblLabel9->setAlignment(Qt::AlignCenter);
-    lblLabel9->setWordWrap(true);
-    PlaceTwips(lblLabel9, 1332, 720, 6200, 675);
-
-    QLabel* lblLabel10 = MakeLabel(QStringLiteral("lblLabel(10)"), this,
-                                   tr("Focus yourself on the problem on hand cast the dice."), bold,
-                                   colours::kGreen);
-    lblLabel10->move(Twips(1830), Twips(1560));
-    FitToText(lblLabel10);
-
-    const QString chooseNumber = tr("Choose number of dice to throw");
-    QLabel* lblLabel0 = MakeLabel(QStringLiteral("lblLabel(0)"), this, chooseNumber, ProgramFont(),
-                                  colours::kGreen);
-    lblLabel0->move(Twips(2445), Twips(2580));
-    FitToText(lblLabel0);
-
-    cboNoOfDice_ = new QComboBox(this);
-    cboNoOfDice_->setObjectName(QStringLiteral("cboNoOfDice"));
-    cboNoOfDice_->setEditable(false);
-    cboNoOfDice_->setAccessibleName(chooseNumber);
-    lblLabel0->setBuddy(cboNoOfDice_);
-    QPalette palette = cboNoOfDice_->palette();
-    for (const auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
-        palette.setColor(role, colours::kDarkGreen);
-    for (const auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
-        palette.setColor(role, colours::kGreen);
-    cboNoOfDice_->setPalette(palette);
-    PlaceTwips(cboNoOfDice_, 5325, 2520, 1095, 315);
-    connect(cboNoOfDice_, &QComboBox::currentIndexChanged, this, &FrontPage::cboNoOfDice_Click);
-
-    cmdProceed_ = new QPushButton(tr("&Concentrate on your Problem And Cast the Dice"), this);
-    cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
-    cmdProceed_->setFont(bold);
-    PlaceTwips(cmdProceed_, 1332, 3600, 6200, 375);
-    cmdProceed_->setAutoDefault(true); // Enter presses the focused button too
-    connect(cmdProceed_, &QPushButton::clicked, this, &FrontPage::cmdProceed_Click);
+FrontPage::FrontPage(QWidget* parent) : PageFrame(parent), ui_(std::make_unique<Ui::FrontPage>()) {
+    ui_->setupUi(this);
+    ui_->purposeLabel->setText(kProgramPurpose());
+    // One-line labels take the width of their text in the user's language.
+    FitToText(ui_->focusLabel);
+    FitToText(ui_->diceCountLabel);
+    connect(ui_->diceCountBox, &QComboBox::currentIndexChanged, this, &FrontPage::TellNumberChosen);
+    connect(ui_->castButton, &QPushButton::clicked, this, &FrontPage::RequestCast);
 }
 
-QWidget* FrontPage::FocusControl() const { return cmdProceed_; }
-QWidget* FrontPage::FirstControl() const { return cboNoOfDice_; }
+FrontPage::~FrontPage() = default;
+
+QWidget* FrontPage::FocusControl() const { return ui_->castButton; }
+QWidget* FrontPage::FirstControl() const { return ui_->diceCountBox; }
 
 void FrontPage::Load() {
-    cboNoOfDice_->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")});
+    for (const int dice : {2, 3, 4})
+        ui_->diceCountBox->addItem(QString::number(dice), dice);
     SelectDefaultNumber();
 }
 
-void FrontPage::SelectDefaultNumber() { cboNoOfDice_->setCurrentIndex(2); }
+void FrontPage::SelectDefaultNumber() {
+    ui_->diceCountBox->setCurrentIndex(ui_->diceCountBox->findData(4));
+}
 
-void FrontPage::cboNoOfDice_Click() {
+void FrontPage::TellNumberChosen() {
     // The list names its purpose; the number chosen is told as well.
-    cboNoOfDice_->setAccessibleDescription(cboNoOfDice_->currentText());
-    if (cboNoOfDice_->hasFocus())
-        Q_EMIT tell(cboNoOfDice_->currentText());
+    QComboBox* box = ui_->diceCountBox;
+    box->setAccessibleDescription(box->currentText());
+    if (box->hasFocus())
+        Q_EMIT tell(box->currentText());
 }
 
-void FrontPage::cmdProceed_Click() {
-    bool ok = false;
-    const int n = cboNoOfDice_->currentText().trimmed().toInt(&ok);
-    Q_EMIT proceed(ok ? n : 0);
-}
+void FrontPage::RequestCast() { Q_EMIT castRequested(ui_->diceCountBox->currentData().toInt()); }
 
 } // namespace dicemere

@@ -1,25 +1,25 @@
 // SPDX-License-Identifier: MIT
-// The main window: menus, link line, the stack of three pages and the
-// promotion band. The pages are classes of their own (FrontPage, CastingPage,
-// ResultPage); the window owns the cast and switches between them.
+// The main window (MainWindow.ui): menus, the forum link, the stack of pages
+// and the promotion band. The pages are classes of their own (FrontPage,
+// CastingPage, ResultPage); the window owns the cast and switches between them.
 #pragma once
 
 #include "DiceCast.h"
 #include "DiceImages.h"
-#include "PageStack.h"
 #include "ServiceBundle.h"
 
 #include <QMainWindow>
-
-class QAction;
-class QFrame;
+#include <memory>
 
 namespace dicemere {
 
+namespace Ui {
+class MainWindow;
+}
 class Announcer;
-class LinkLabel;
 class CastingPage;
 class FrontPage;
+class PageFrame;
 class ResultPage;
 
 class MainWindow final : public QMainWindow {
@@ -35,65 +35,41 @@ public:
     void ShowResult();
 
     const DiceCast& Cast() const { return cast_; }
+    // The page in front.
     QWidget* CurrentPage() const;
 
 Q_SIGNALS:
-    // The window is closing (Form_Unload).
-    void unloading();
+    // The window is closing.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void BuildMenus();
-    void BuildPromotionBand();
     // The casting and result pages are built when a cast first needs them:
     // nobody sees them before, and start-up stays light.
-    CastingPage* CastingPageOnDemand();
-    ResultPage* ResultPageOnDemand();
+    CastingPage* EnsureCastingPage();
+    ResultPage* EnsureResultPage();
     void BringToFront(PageFrame* page);
 
-    void Form_Load();
-    void Form_Unload();
-    void FrontPage_Proceed(int noOfDice);
-    void ResultPage_Back();
-    void mnuCalculate_Click();
-    void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoney_Click();
-    void Label14_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
+    // Starts a cast of this many dice on the casting page (nothing when not 2 to 4).
+    void StartCast(int noOfDice);
+    void BackToFrontPage();
+    // The About window, modal; each opening builds a fresh one.
+    void ShowAbout();
 
+    std::unique_ptr<Ui::MainWindow> ui_;
     Services services_;
     DiceCast cast_;
-    DiceImageList IMG_Dice_;
+    // The six die faces, drawn once for the casting page.
+    DiceImageList dicePictures_;
     bool centred_ = false;
 
-    PageStack* pages_ = nullptr;
     Announcer* announcer_ = nullptr;
-    FrontPage* FrontPage_ = nullptr;
-    CastingPage* CastingPage_ = nullptr;
-    ResultPage* ResultPage_ = nullptr;
-    QFrame* fraFullBrand_ = nullptr;
-    LinkLabel* Label14_ = nullptr;
-    LinkLabel* lblCobrand_ = nullptr;
-    LinkLabel* lblFullBrand_ = nullptr;
-
-    QAction* mnuCalculate_ = nullptr;
-    QAction* mnuSep1_ = nullptr;
-    QAction* mnuExit_ = nullptr;
-    QAction* mnuOnline_ = nullptr;
-    QAction* mnuVisit_ = nullptr;
-    QAction* mnuUpdate_ = nullptr;
-    QAction* mnuAbout_ = nullptr;
-    QAction* mnuDonate_ = nullptr;
-    QAction* mnuMakeMoney_ = nullptr;
+    FrontPage* frontPage_ = nullptr;
+    CastingPage* castingPage_ = nullptr;
+    ResultPage* resultPage_ = nullptr;
 };
 
 } // namespace dicemere

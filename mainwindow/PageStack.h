@@ -13,11 +13,6 @@ class PageFrame : public QFrame {
     Q_OBJECT
 public:
     explicit PageFrame(QWidget* parent = nullptr) : QFrame(parent) {}
-    // The page's text and background colours. The page fills its own
-    // background: one that Qt fills for it counts as opaque, and when it is
-    // shown again its see-through labels are drawn twice, once with the page
-    // and once more from the window.
-    void SetColours(const QColor& text, const QColor& background);
     void SetCaption(const QString& caption);
     const QString& Caption() const { return caption_; }
 
@@ -29,6 +24,10 @@ Q_SIGNALS:
     void tell(const QString& text);
 
 protected:
+    // The page fills its own background with its palette's window colour (set
+    // in its form): one that Qt fills for it counts as opaque, and when it is
+    // shown again its see-through labels are drawn twice, once with the page
+    // and once more from the window.
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -1,32 +1,30 @@
 // SPDX-License-Identifier: MIT
-// The About window: name, version, what the program does, two links and OK.
+// The About window (AboutWindow.ui): name, version, what the program does, two
+// links and OK.
 #pragma once
 
 #include "Links.h"
 
 #include <QDialog>
-
-class QPushButton;
+#include <memory>
 
 namespace dicemere {
 
-class LinkLabel;
+namespace Ui {
+class AboutWindow;
+}
 
 class AboutWindow final : public QDialog {
     Q_OBJECT
 public:
     explicit AboutWindow(const modHelp& help, QWidget* parent = nullptr);
+    ~AboutWindow() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void lblHomePage_Click();
-    void lblCoBrand_Click();
-    void cmdOK_Click();
-
-    const modHelp& help_;
-    QPushButton* cmdOK_ = nullptr;
+    std::unique_ptr<Ui::AboutWindow> ui_;
 };
 
 } // namespace dicemere

@@ -1,36 +1,34 @@
 // SPDX-License-Identifier: MIT
-// The exit screen: a last invitation to refer a friend, shown when the main
-// window closes. Every way out of it ends the program.
+// The exit screen (ExitScreen.ui): a last invitation to visit the forum and to
+// refer a friend, shown when the main window closes. Every way out of it ends
+// the program.
 #pragma once
 
 #include "ServiceBundle.h"
 #include "TellAFriend.h"
 
 #include <QWidget>
-#include <array>
-
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+#include <memory>
 
 namespace dicemere {
 
+namespace Ui {
+class ExitScreen;
+}
 class PlaceholderEdit;
-class LinkLabel;
-
-// The four promotion texts; number 1 is the one laid out before the draw.
-QString ExitPromotion(int k);
-// k = the whole part of 4r, 0..3.
-int ExitPromotionIndex(float r);
 
 class ExitScreen final : public QWidget {
     Q_OBJECT
 public:
     explicit ExitScreen(const Services& services, QWidget* parent = nullptr);
+    ~ExitScreen() override;
 
-    // The form's texts as they stand, untrimmed.
+    // The four invitations to the forum, one drawn at random for each showing.
+    static QString Promotion(int k);
+    // Which of them a draw r in [0, 1) picks: the whole part of 4r, 0..3.
+    static int PromotionIndex(float r);
+
+    // The referral form's texts as they stand, untrimmed.
     Referral FormTexts() const;
 
 protected:
@@ -38,29 +36,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
-    void cmdClose_Click();
-    void cmdSubmit_Click();
-    void Check1_Click(bool ticked);
-    void lblGoToHome_Click();
-    void txtEmail_SpaceRefused();
-    void txtFriendEmail_SpaceRefused();
-
+    void Refer();
+    void VisitForum(bool ticked);
     void RefuseSpace(PlaceholderEdit* box);
 
+    std::unique_ptr<Ui::ExitScreen> ui_;
     Services services_;
-    QLabel* Label2_ = nullptr;
-    QCheckBox* Check1_ = nullptr;
-    QPushButton* cmdClose_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
-    PlaceholderEdit* txtName_ = nullptr;
-    PlaceholderEdit* txtEmail_ = nullptr;
-    PlaceholderEdit* txtFriendName_ = nullptr;
-    PlaceholderEdit* txtFriendEmail_ = nullptr;
-    QPushButton* cmdSubmit_ = nullptr;
-    QPlainTextEdit* txtMessage_ = nullptr;
-    LinkLabel* lblGoToHome_ = nullptr;
     bool centred_ = false;
 };
 

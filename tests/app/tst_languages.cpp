@@ -4,14 +4,14 @@
 // that stay keys and stay unique, in every window, on every page.
 #include "../support/MainWindowRig.h"
 #include "../support/WindowWalk.h"
+#include "AboutWindow.h"
 #include "AppInfo.h"
 #include "EnochianNumerology.h"
+#include "ExitScreen.h"
 #include "Startup.h"
 #include "TellAFriend.h"
 #include "Translation.h"
 #include "UpdateReminder.h"
-#include "AboutWindow.h"
-#include "ExitScreen.h"
 
 #include <QMap>
 #include <QRegularExpression>
@@ -105,7 +105,7 @@ QStringList WalkEverything(const Visit& visit) {
         visit(&rig.window, QStringLiteral("casting page, press %1: ").arg(press + 1));
     }
     for (const std::vector<int>& cast : OneCastPerReading()) {
-        if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("cmdBack")))
+        if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("backButton")))
             back->click();
         rig.castAndShow(cast);
         visit(&rig.window, QStringLiteral("result page of %1: ")
@@ -124,10 +124,10 @@ QStringList WalkEverything(const Visit& visit) {
         visit(&exitScreen, QStringLiteral("exit screen %1: ").arg(r));
         if (r < 0.2f) {
             // The form's complaints, one each.
-            auto* submit = exitScreen.findChild<QPushButton*>(QStringLiteral("cmdSubmit"));
+            auto* submit = exitScreen.findChild<QPushButton*>(QStringLiteral("referButton"));
             submit->click(); // the two addresses are the placeholders: not proper
-            auto* email = exitScreen.findChild<QLineEdit*>(QStringLiteral("txtEmail"));
-            auto* friendEmail = exitScreen.findChild<QLineEdit*>(QStringLiteral("txtFriendEmail"));
+            auto* email = exitScreen.findChild<QLineEdit*>(QStringLiteral("emailBox"));
+            auto* friendEmail = exitScreen.findChild<QLineEdit*>(QStringLiteral("friendEmailBox"));
             email->setText(QStringLiteral("a@b.c"));
             friendEmail->setText(QStringLiteral("a@b.c"));
             submit->click(); // the same address twice
@@ -187,7 +187,7 @@ void CheckAccessKeys(QWidget* window, const QString& where, const QSet<QString>&
             take(QStringLiteral("window"), a->objectName() + QStringLiteral(".text"), a->text());
             if (QMenu* menu = a->menu())
                 for (QAction* item : menu->actions())
-                    if (item->isVisible())
+                    if (item->isVisible() && !item->isSeparator())
                         take(menu->objectName(), item->objectName() + QStringLiteral(".text"),
                              item->text());
         }

@@ -27,9 +27,9 @@ private Q_SLOTS:
     void promotionChoiceReachesTheBand_data() {
         QTest::addColumn<int>("front");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("full brand") << int(PromoFront::FullBrand) << "lblFullBrand";
-        QTest::newRow("co-brand") << int(PromoFront::Cobrand) << "lblCobrand";
-        QTest::newRow("unchanged") << int(PromoFront::Unchanged) << "lblFullBrand";
+        QTest::newRow("full brand") << int(PromoFront::FullBrand) << "fullBrandLink";
+        QTest::newRow("co-brand") << int(PromoFront::Cobrand) << "coBrandLink";
+        QTest::newRow("unchanged") << int(PromoFront::Unchanged) << "fullBrandLink";
     }
     void promotionChoiceReachesTheBand() {
         QFETCH(int, front);
@@ -39,7 +39,8 @@ private Q_SLOTS:
         if (front == int(PromoFront::FullBrand)) // so that the row shows a change
             rig.session.TheMainWindow()->BringPromoToFront(MainWindow::PromoLabel::Cobrand);
         rig.session.BringPromoToFront(static_cast<PromoFront>(front));
-        auto* band = rig.session.TheMainWindow()->findChild<QWidget*>(QStringLiteral("fraFullBrand"));
+        auto* band =
+            rig.session.TheMainWindow()->findChild<QWidget*>(QStringLiteral("promotionBand"));
         QCOMPARE(band->childAt(band->width() / 2, band->height() / 2)->objectName(), expected);
     }
 
@@ -56,7 +57,7 @@ private Q_SLOTS:
         QVERIFY(main->isVisible());
         QVERIFY(!rig.session.TheExitScreen());
         if (byMenu)
-            main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+            main->findChild<QAction*>(QStringLiteral("actionExit"))->trigger();
         else
             main->close();
         QVERIFY(!main->isVisible());
@@ -64,7 +65,7 @@ private Q_SLOTS:
         QVERIFY(rig.session.TheExitScreen()->isVisible());
         QCOMPARE(rig.ends, 0); // the program goes on with the exit screen alone
 
-        rig.session.TheExitScreen()->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+        rig.session.TheExitScreen()->findChild<QPushButton*>(QStringLiteral("exitButton"))->click();
         QCOMPARE(rig.ends, 1);
         QVERIFY(!rig.session.TheExitScreen()->isVisible());
     }

@@ -2,13 +2,13 @@
 // Crisp pictures and uncut texts at every scale (run at 100 %, 125 % and 200 %).
 #include "../support/MainWindowRig.h"
 #include "../support/WindowWalk.h"
+#include "AboutWindow.h"
 #include "DiceImages.h"
+#include "ExitScreen.h"
 #include "LinkLabel.h"
+#include "MainWindow.h"
 #include "Pictures.h"
 #include "ProgramIcon.h"
-#include "AboutWindow.h"
-#include "ExitScreen.h"
-#include "MainWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -54,10 +54,10 @@ private Q_SLOTS:
                                              {5, 5, 6, 6},
                                              {2, 2, 2, 5},
                                              {3, 3}}) {
-            if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("cmdBack")))
+            if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("backButton")))
                 back->click();
             rig.castAndShow(cast);
-            QCOMPARE(rig.window.CurrentPage()->objectName(), QStringLiteral("ResultPage"));
+            QCOMPARE(rig.window.CurrentPage()->objectName(), QStringLiteral("resultPage"));
             CheckNothingCut(&rig.window);
         }
         AboutWindow about(rig.help);
@@ -100,9 +100,9 @@ private Q_SLOTS:
         Rig rig;
         rig.window.show();
         rig.random.push({0.0f, 0.0f, 0.0f, 0.0f, 0.5f}); // four dice inside; die 1 shows 4
-        rig.window.findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
-        rig.window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"))->click();
-        auto* die = rig.window.findChild<DieImage*>(QStringLiteral("imgDice(0)"));
+        rig.window.findChild<QPushButton*>(QStringLiteral("castButton"))->click();
+        rig.window.findChild<QPushButton*>(QStringLiteral("throwButton"))->click();
+        auto* die = rig.window.findChild<DieImage*>(QStringLiteral("die1"));
         QCOMPARE(die->Face(), 4);
         const QPixmap grabbed = rig.window.grab();
         QCOMPARE(grabbed.devicePixelRatio(), 2.0);

@@ -4,8 +4,8 @@
 #include "../support/Doubles.h"
 #include "../support/Patience.h"
 #include "Layout.h"
-#include "Random.h"
 #include "MainWindow.h"
+#include "Random.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -43,7 +43,8 @@ private Q_SLOTS:
             QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, inWindow);
         };
         const auto page = [&] { return window.CurrentPage()->objectName(); };
-        const char* links[] = {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"};
+        const char* links[] = {"actionOnlineHelp", "actionVisitUs", "actionCheckForUpdate",
+                               "actionDonate"};
         bool castFinished = false; // every die has landed for good
         int results = 0, throws = 0;
 
@@ -54,7 +55,7 @@ private Q_SLOTS:
             const int action = static_cast<int>(monkey() % 10);
             switch (action) {
             case 0: // choose a number of dice
-                if (auto* combo = window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"));
+                if (auto* combo = window.findChild<QComboBox*>(QStringLiteral("diceCountBox"));
                     combo->isVisible())
                     combo->setCurrentIndex(static_cast<int>(monkey() % 3));
                 break;
@@ -85,13 +86,13 @@ private Q_SLOTS:
             // page in front allows.
             const DiceCast& cast = window.Cast();
             const int n = cast.NoOfDice();
-            if (before == QLatin1String("ResultPage")) {
+            if (before == QLatin1String("resultPage")) {
                 QVERIFY2(cast.ThrowCount() == countBefore && cast.DiceValues() == valuesBefore,
                          "the covered casting page threw");
             }
-            if (before == QLatin1String("FrontPage") && page() == QLatin1String("FrontPage"))
+            if (before == QLatin1String("frontPage") && page() == QLatin1String("frontPage"))
                 QCOMPARE(cast.ThrowCount(), countBefore);
-            if (page() == QLatin1String("CastingPage") && before == QLatin1String("FrontPage")) {
+            if (page() == QLatin1String("castingPage") && before == QLatin1String("frontPage")) {
                 QCOMPARE(cast.ThrowCount(), qint16(0)); // a new cast
                 castFinished = false;
             }
@@ -101,7 +102,7 @@ private Q_SLOTS:
             if (!cast.Started())
                 continue;
             // Caption and counter agree.
-            auto* throwButton = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
+            auto* throwButton = window.findChild<QPushButton*>(QStringLiteral("throwButton"));
             const int count = cast.ThrowCount();
             if (count <= n) {
                 // Thrown dice, or the same number again while a die is recast.
@@ -117,10 +118,10 @@ private Q_SLOTS:
             for (qint16 v : cast.DiceValues())
                 QVERIFY(v >= 0 && v <= 6);
             for (int slot = n; slot < 4; ++slot)
-                QVERIFY(window.findChild<QWidget*>(QStringLiteral("imgDice(%1)").arg(slot))
-                            ->isHidden());
+                QVERIFY(
+                    window.findChild<QWidget*>(QStringLiteral("die%1").arg(slot + 1))->isHidden());
             // The result page comes only after a finished cast.
-            if (page() == QLatin1String("ResultPage")) {
+            if (page() == QLatin1String("resultPage")) {
                 QVERIFY(castFinished);
                 QVERIFY(count >= n + 2);
                 if (before != page())

@@ -30,10 +30,10 @@ struct MainWindowRig {
 
     // Chooses n dice and starts the cast.
     void cast(int n) {
-        get<QComboBox>(QStringLiteral("cboNoOfDice"))->setCurrentText(QString::number(n));
-        button("cmdProceed")->click();
+        get<QComboBox>(QStringLiteral("diceCountBox"))->setCurrentText(QString::number(n));
+        button("castButton")->click();
     }
-    void press() { button("cmdThrowDice")->click(); }
+    void press() { button("throwButton")->click(); }
 
     // A whole cast whose dice end with these values, up to the result page.
     void castAndShow(const std::vector<int>& values) {
