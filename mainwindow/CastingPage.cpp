@@ -55,7 +55,7 @@ bool CastingPage::StartCast(int noOfDice) {
     if (noOfDice < 2 || noOfDice > 4)
         return false;
     cast_.Start(static_cast<qint16>(noOfDice));
-    ui_->throwButton->setText(ThrowCaption(0, noOfDice));
+    ui_->throwButton->setText(DiceCast::ThrowCaption(0, noOfDice));
     return true;
 }
 
@@ -76,12 +76,12 @@ void CastingPage::Throw() {
     switch (press.kind) {
     case DiceCast::Press::Kind::DieThrown:
         PresentDie(press.slot, press.landedAs, press.face);
-        ui_->throwButton->setText(ThrowCaption(press.slot + 1, cast_.NoOfDice()));
+        ui_->throwButton->setText(DiceCast::ThrowCaption(press.slot + 1, cast_.NoOfDice()));
         Q_EMIT tell(dice_[static_cast<std::size_t>(press.slot)]->accessibleName() +
                     QStringLiteral(". ") + VisibleText(ui_->throwButton->text()));
         break;
     case DiceCast::Press::Kind::ResultInvitation:
-        ui_->throwButton->setText(kResultInvitation());
+        ui_->throwButton->setText(DiceCast::ResultInvitation());
         Q_EMIT tell(VisibleText(ui_->throwButton->text()));
         break;
     case DiceCast::Press::Kind::ShowResult:
@@ -89,7 +89,8 @@ void CastingPage::Throw() {
         break;
     }
     if (press.recastPending)
-        boxes_.Show(window(), MsgIcon::Information, MsgButtons::Ok, RecastMessage(press.slot + 1));
+        boxes_.Show(window(), MsgIcon::Information, MsgButtons::Ok,
+                    DiceCast::RecastMessage(press.slot + 1));
     cast_.Settle(press);
 }
 

@@ -34,16 +34,14 @@ SpotTwips DieSpot(int slot, Landing landing) {
     return kOutside.at(index);
 }
 
-QString ThrowCaption(int thrown, int noOfDice) {
-    return QCoreApplication::translate("DiceCast", "You have thrown %1 out of %2 times")
-        .arg(thrown)
-        .arg(noOfDice);
+QString DiceCast::ThrowCaption(int thrown, int noOfDice) {
+    return tr("You have thrown %1 out of %2 times").arg(thrown).arg(noOfDice);
 }
 
-QString RecastMessage(int dieNumber) {
-    return QCoreApplication::translate("DiceCast",
-                                       "Dice %1 is in the border of the circle. Please recast it.")
-        .arg(dieNumber);
+QString DiceCast::ResultInvitation() { return tr("&Get My Enochian Numerology Result"); }
+
+QString DiceCast::RecastMessage(int dieNumber) {
+    return tr("Dice %1 is in the border of the circle. Please recast it.").arg(dieNumber);
 }
 
 void DiceCast::Start(qint16 noOfDice) {

@@ -9,7 +9,7 @@ namespace dicemere {
 
 FrontPage::FrontPage(QWidget* parent) : PageFrame(parent), ui_(std::make_unique<Ui::FrontPage>()) {
     ui_->setupUi(this);
-    ui_->purposeLabel->setText(kProgramPurpose());
+    ui_->purposeLabel->setText(SharedTexts::ProgramPurpose());
     // One-line labels take the width of their text in the user's language.
     FitToText(ui_->focusLabel);
     FitToText(ui_->diceCountLabel);

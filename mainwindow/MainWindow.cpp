@@ -29,7 +29,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(ProgramIcon());
     ui_->forumLink->setText(ui_->forumLink->text().arg(QLatin1String(sites::kMakerHost)));
-    ui_->fullBrandLink->setText(ui_->fullBrandLink->text().arg(kFullBrandOffer()));
+    ui_->fullBrandLink->setText(ui_->fullBrandLink->text().arg(SharedTexts::FullBrandOffer()));
     // The separator under the hidden Cast item is hidden with it.
     const QList<QAction*> fileItems = ui_->fileMenu->actions();
     fileItems.at(fileItems.indexOf(ui_->actionCast) + 1)->setVisible(false);

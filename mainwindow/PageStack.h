@@ -3,6 +3,8 @@
 // page at a time.
 #pragma once
 
+#include "Accessibility.h"
+
 #include <QFrame>
 #include <QStackedWidget>
 
@@ -34,12 +36,16 @@ private:
     QString caption_;
 };
 
-// The stack of pages: a plain container to a screen reader. Moving between
-// pages is only ever bringing one to the front.
-class PageStack final : public QStackedWidget {
+// The stack of pages: a plain container to a screen reader (a "filler", not
+// spoken, where Qt would say "layered pane"). Moving between pages is only
+// ever bringing one to the front. The main window's form uses it as a promoted
+// QStackedWidget.
+class PageStack final : public QStackedWidget, public AccessibleRole {
     Q_OBJECT
+    Q_INTERFACES(dicemere::AccessibleRole)
 public:
     explicit PageStack(QWidget* parent = nullptr);
+    QAccessible::Role Role() const override { return QAccessible::Client; }
     // Brings the page to the front and gives its focus control the focus.
     void BringToFront(PageFrame* page);
 };

@@ -2,32 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>DiceCast</name>
-    <message>
-        <source>You have thrown %1 out of %2 times</source>
-        <translation>Sie haben %1 von %2 Mal gewürfelt</translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>Würfel %1 liegt auf dem Rand des Kreises. Bitte werfen Sie ihn erneut.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>Mein henochisches &amp;Ergebnis anzeigen</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere ist eine numerologische Wahrsagemethode, die Würfel mit Zahlen verknüpft und Ihnen hilft, Lösungen für Ihre Probleme zu finden.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Geschäftsidee für zu Hause: Starten Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Diese Software mit Ihrer eigenen Marke für Ihre Website.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -603,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>Das Programm wird bereits ausgeführt.</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -796,15 +763,6 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
-    <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Möglicherweise ist ein Update für dieses Programm verfügbar.
-Möchten Sie nach Updates suchen?</translation>
-    </message>
-</context>
-<context>
     <name>dicemere::AboutWindow</name>
     <message>
         <source>Click here to visit %1</source>
@@ -836,6 +794,21 @@ Möchten Sie nach Updates suchen?</translation>
     <message>
         <source>Die %1: %2, %3</source>
         <translation>Würfel %1: %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::DiceCast</name>
+    <message>
+        <source>You have thrown %1 out of %2 times</source>
+        <translation>Sie haben %1 von %2 Mal gewürfelt</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>Mein henochisches &amp;Ergebnis anzeigen</translation>
+    </message>
+    <message>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>Würfel %1 liegt auf dem Rand des Kreises. Bitte werfen Sie ihn erneut.</translation>
     </message>
 </context>
 <context>
@@ -959,58 +932,7 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::ResultPage</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Würfel %1: Die Kombination %2 ergibt %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Würfel %1: Summe %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Henochische Zahl</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Beschreibung der Zahl</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Deutung</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Stein</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Kraut</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Ätherisches Öl</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Bachblüte</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Ergebnis kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Zurück</translation>
-    </message>
-</context>
-<context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein.</translation>
@@ -1062,6 +984,84 @@ Möchten Sie nach Updates suchen?</translation>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>E-Mail-Adressen dürfen keine Leerzeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Möglicherweise ist ein Update für dieses Programm verfügbar.
+Möchten Sie nach Updates suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Würfel %1: Die Kombination %2 ergibt %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Würfel %1: Summe %2</translation>
+    </message>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Henochische Zahl</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Beschreibung der Zahl</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Deutung</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Stein</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Kraut</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Ätherisches Öl</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Bachblüte</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere ist eine numerologische Wahrsagemethode, die Würfel mit Zahlen verknüpft und Ihnen hilft, Lösungen für Ihre Probleme zu finden.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Geschäftsidee für zu Hause: Starten Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Diese Software mit Ihrer eigenen Marke für Ihre Website.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Das Programm wird bereits ausgeführt.</translation>
     </message>
 </context>
 </TS>

@@ -2,32 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>DiceCast</name>
-    <message>
-        <source>You have thrown %1 out of %2 times</source>
-        <translation>Ha hecho %1 de %2 lanzamientos</translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>El dado %1 ha caído en el borde del círculo. Vuelva a lanzarlo.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>&amp;Ver mi resultado de numerología enoquiana</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere es un método de adivinación numerológica que relaciona dados y números para ayudarle a encontrar soluciones a sus problemas.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidad de negocio desde casa. Monte su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -603,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>La aplicación ya se está ejecutando</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -796,15 +763,6 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
-    <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Puede que haya una actualización disponible para este programa.
-¿Desea buscar actualizaciones?</translation>
-    </message>
-</context>
-<context>
     <name>dicemere::AboutWindow</name>
     <message>
         <source>Click here to visit %1</source>
@@ -836,6 +794,21 @@ Do you want to check for an update?</source>
     <message>
         <source>Die %1: %2, %3</source>
         <translation>Dado %1: %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::DiceCast</name>
+    <message>
+        <source>You have thrown %1 out of %2 times</source>
+        <translation>Ha hecho %1 de %2 lanzamientos</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>&amp;Ver mi resultado de numerología enoquiana</translation>
+    </message>
+    <message>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>El dado %1 ha caído en el borde del círculo. Vuelva a lanzarlo.</translation>
     </message>
 </context>
 <context>
@@ -959,58 +932,7 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
-    <name>dicemere::ResultPage</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dados %1: la combinación %2 da %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dados %1: suma %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Número enoquiano</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Descripción del número</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interpretación</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Piedra</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Tótem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Hierba</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Aceite esencial</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Remedio floral</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copiar lectura</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Volver</translation>
-    </message>
-</context>
-<context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Introduzca direcciones de correo electrónico distintas</translation>
@@ -1062,6 +984,84 @@ Do you want to check for an update?</source>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>El correo electrónico no puede contener espacios</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización disponible para este programa.
+¿Desea buscar actualizaciones?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dados %1: la combinación %2 da %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dados %1: suma %2</translation>
+    </message>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Número enoquiano</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Descripción del número</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretación</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Piedra</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Tótem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Hierba</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Aceite esencial</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Remedio floral</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copiar lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere es un método de adivinación numerológica que relaciona dados y números para ayudarle a encontrar soluciones a sus problemas.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Oportunidad de negocio desde casa. Monte su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>La aplicación ya se está ejecutando</translation>
     </message>
 </context>
 </TS>

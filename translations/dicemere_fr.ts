@@ -2,32 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>DiceCast</name>
-    <message>
-        <source>You have thrown %1 out of %2 times</source>
-        <translation>Lancers effectués&#xa0;: %1 sur %2</translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>Le dé %1 est sur le bord du cercle. Veuillez le relancer.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>&amp;Obtenir mon résultat de numérologie énochienne</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere est une méthode de divination numérologique qui relie les dés et les nombres pour vous aider à trouver des solutions à vos problèmes.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Activité à domicile&#xa0;: lancez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -603,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>L&apos;application est déjà en cours d&apos;exécution</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -796,15 +763,6 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
-    <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible.
-Voulez-vous rechercher une mise à jour&#xa0;?</translation>
-    </message>
-</context>
-<context>
     <name>dicemere::AboutWindow</name>
     <message>
         <source>Click here to visit %1</source>
@@ -836,6 +794,21 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>Die %1: %2, %3</source>
         <translation>Dé %1&#xa0;: %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::DiceCast</name>
+    <message>
+        <source>You have thrown %1 out of %2 times</source>
+        <translation>Lancers effectués&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>&amp;Obtenir mon résultat de numérologie énochienne</translation>
+    </message>
+    <message>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>Le dé %1 est sur le bord du cercle. Veuillez le relancer.</translation>
     </message>
 </context>
 <context>
@@ -959,58 +932,7 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::ResultPage</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dés %1&#xa0;: la combinaison %2 donne %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dés %1&#xa0;: total %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Nombre énochien</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Description du nombre</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interprétation</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Pierre</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Plante</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Huile essentielle</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Élixir floral</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copier le tirage</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Retour</translation>
-    </message>
-</context>
-<context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Veuillez saisir des adresses e-mail différentes</translation>
@@ -1062,6 +984,84 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>Une adresse e-mail ne peut pas contenir d&apos;espace</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible.
+Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dés %1&#xa0;: la combinaison %2 donne %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dés %1&#xa0;: total %2</translation>
+    </message>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Nombre énochien</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Description du nombre</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interprétation</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pierre</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Plante</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Huile essentielle</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Élixir floral</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copier le tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere est une méthode de divination numérologique qui relie les dés et les nombres pour vous aider à trouver des solutions à vos problèmes.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Activité à domicile&#xa0;: lancez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L&apos;application est déjà en cours d&apos;exécution</translation>
     </message>
 </context>
 </TS>

@@ -2,32 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>DiceCast</name>
-    <message>
-        <source>You have thrown %1 out of %2 times</source>
-        <translation>Você lançou %1 de %2 vezes</translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>O dado %1 caiu na borda do círculo. Lance-o novamente.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>Ver meu &amp;resultado numerológico enoquiano</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere é um método de adivinhação numerológica que relaciona dados e números para ajudar você a encontrar soluções para seus problemas.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este software com a marca do seu site.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -603,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>O aplicativo já está em execução</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -796,15 +763,6 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
-    <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Pode haver uma atualização disponível para este software.
-Deseja procurar atualizações?</translation>
-    </message>
-</context>
-<context>
     <name>dicemere::AboutWindow</name>
     <message>
         <source>Click here to visit %1</source>
@@ -836,6 +794,21 @@ Deseja procurar atualizações?</translation>
     <message>
         <source>Die %1: %2, %3</source>
         <translation>Dado %1: %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::DiceCast</name>
+    <message>
+        <source>You have thrown %1 out of %2 times</source>
+        <translation>Você lançou %1 de %2 vezes</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>Ver meu &amp;resultado numerológico enoquiano</translation>
+    </message>
+    <message>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>O dado %1 caiu na borda do círculo. Lance-o novamente.</translation>
     </message>
 </context>
 <context>
@@ -959,58 +932,7 @@ Deseja procurar atualizações?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::ResultPage</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dados %1: a combinação %2 dá %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dados %1: total %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Número enoquiano</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Descrição do número</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interpretação</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Pedra</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Erva</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Óleo essencial</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Floral</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copiar leitura</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Voltar</translation>
-    </message>
-</context>
-<context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Informe endereços de e-mail diferentes</translation>
@@ -1062,6 +984,84 @@ Deseja procurar atualizações?</translation>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>O endereço de e-mail não pode conter espaços</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Pode haver uma atualização disponível para este software.
+Deseja procurar atualizações?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dados %1: a combinação %2 dá %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dados %1: total %2</translation>
+    </message>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Número enoquiano</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Descrição do número</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretação</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pedra</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Erva</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Óleo essencial</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Floral</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copiar leitura</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere é um método de adivinhação numerológica que relaciona dados e números para ajudar você a encontrar soluções para seus problemas.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este software com a marca do seu site.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>O aplicativo já está em execução</translation>
     </message>
 </context>
 </TS>

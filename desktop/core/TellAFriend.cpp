@@ -22,37 +22,31 @@ Referral ReferAFriend::Trimmed(const Referral& t) {
 
 QString ReferAFriend::CheckAddresses(const Referral& r) {
     if (r.email == r.friendEmail)
-        return QCoreApplication::translate("modTellAFriend",
-                                           "Please Enter Distinct Email Addresses");
+        return tr("Please Enter Distinct Email Addresses");
     const auto lacks = [&r](QLatin1Char c) {
         return !r.email.contains(c) || !r.friendEmail.contains(c);
     };
     if (lacks(QLatin1Char('@')) || lacks(QLatin1Char('.')))
-        return QCoreApplication::translate("modTellAFriend", "Please Enter Proper Email Address");
+        return tr("Please Enter Proper Email Address");
     return {};
 }
 
 QString ReferAFriend::CheckFields(const Referral& r) {
     struct Field {
         const QString& text;
-        const Text& placeholder;
+        QString placeholder;
         const char* message;
     };
     const Field fields[] = {
-        {r.name, placeholders::kName,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
-        {r.email, placeholders::kEmail,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
-        {r.message, placeholders::kMessage,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
-        {r.friendName, placeholders::kFriendName,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
-        {r.friendEmail, placeholders::kFriendEmail,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
+        {r.name, NamePlaceholder(), QT_TR_NOOP("Please Enter Your Name")},
+        {r.email, EmailPlaceholder(), QT_TR_NOOP("Please Enter Your Email")},
+        {r.message, MessagePlaceholder(), QT_TR_NOOP("Please Enter Your Message")},
+        {r.friendName, FriendNamePlaceholder(), QT_TR_NOOP("Please Enter Your Friend's Name")},
+        {r.friendEmail, FriendEmailPlaceholder(), QT_TR_NOOP("Please Enter Your Friend's Email")},
     };
     for (const Field& f : fields)
-        if (f.text.isEmpty() || f.text == f.placeholder())
-            return QCoreApplication::translate("modTellAFriend", f.message);
+        if (f.text.isEmpty() || f.text == f.placeholder)
+            return tr(f.message);
     return {};
 }
 
@@ -69,7 +63,7 @@ QString ReferAFriend::ReferralAddress(const Referral& r) {
 }
 
 void ReferAFriend::SendTellAFriend(const Referral& r, MessageBoxes& boxes, const modHelp& help,
-                                     QWidget* parent) {
+                                   QWidget* parent) {
     const QString problem = CheckFields(r);
     if (!problem.isEmpty()) {
         boxes.Show(parent, MsgIcon::Error, MsgButtons::Ok, problem);

@@ -20,8 +20,8 @@ AboutWindow::AboutWindow(const modHelp& help, QWidget* parent)
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(ProgramIcon());
     ui_->titleLabel->setText(QString::fromLatin1(kWindowCaption));
-    ui_->purposeLabel->setText(kProgramPurpose());
-    ui_->fullBrandOfferLabel->setText(kFullBrandOffer());
+    ui_->purposeLabel->setText(SharedTexts::ProgramPurpose());
+    ui_->fullBrandOfferLabel->setText(SharedTexts::FullBrandOffer());
     ui_->homePageLink->setText(ui_->homePageLink->text().arg(QLatin1String(sites::kMaker)));
 
     connect(ui_->homePageLink, &LinkLabel::clicked, this, [&help] { help.OpenHomePage(); });

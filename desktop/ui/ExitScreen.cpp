@@ -44,14 +44,14 @@ ExitScreen::ExitScreen(const Services& services, QWidget* parent)
     ui_->visitForumBox->setText(ui_->visitForumBox->text().arg(QLatin1String(sites::kMakerHost)));
     // The placeholders are the referral checks' own: a box left at its
     // placeholder counts as empty.
-    ui_->nameBox->SetPlaceholder(placeholders::kName());
-    ui_->emailBox->SetPlaceholder(placeholders::kEmail());
-    ui_->friendNameBox->SetPlaceholder(placeholders::kFriendName());
-    ui_->friendEmailBox->SetPlaceholder(placeholders::kFriendEmail());
+    ui_->nameBox->SetPlaceholder(ReferAFriend::NamePlaceholder());
+    ui_->emailBox->SetPlaceholder(ReferAFriend::EmailPlaceholder());
+    ui_->friendNameBox->SetPlaceholder(ReferAFriend::FriendNamePlaceholder());
+    ui_->friendEmailBox->SetPlaceholder(ReferAFriend::FriendEmailPlaceholder());
     // The message box lies below the visible part of the referral frame and
     // takes no focus, so nothing can be typed into it unseen.
-    ui_->messageBox->setPlainText(placeholders::kMessage() + QStringLiteral("\r\n"));
-    ui_->messageBox->setAccessibleName(placeholders::kMessage());
+    ui_->messageBox->setPlainText(ReferAFriend::MessagePlaceholder() + QStringLiteral("\r\n"));
+    ui_->messageBox->setAccessibleName(ReferAFriend::MessagePlaceholder());
 
     connect(ui_->visitForumBox, &QCheckBox::clicked, this, &ExitScreen::VisitForum);
     connect(ui_->exitButton, &QPushButton::clicked, this,
@@ -111,7 +111,7 @@ void ExitScreen::VisitForum(bool ticked) {
 }
 
 void ExitScreen::RefuseSpace(PlaceholderEdit* box) {
-    services_.boxes.Show(this, MsgIcon::Error, MsgButtons::Ok, kSpaceInEmail());
+    services_.boxes.Show(this, MsgIcon::Error, MsgButtons::Ok, ReferAFriend::SpaceInEmail());
     box->setFocus(Qt::OtherFocusReason);
 }
 

@@ -263,14 +263,14 @@ private Q_SLOTS:
     void translationsLoadWithQtsOwn() {
         QFETCH(QString, language);
         QFETCH(QString, yes);
-        const QString english = kAlreadyRunning();
+        const QString english = StartupMessages::AlreadyRunning();
         {
             Translations translations;
             QVERIFY(translations.Install(language));
-            QVERIFY(kAlreadyRunning() != english);
+            QVERIFY(StartupMessages::AlreadyRunning() != english);
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
         }
-        QCOMPARE(kAlreadyRunning(), english); // and gone with the translations
+        QCOMPARE(StartupMessages::AlreadyRunning(), english); // and gone with the translations
         Translations none;
         QVERIFY(!none.Install(QString()));
         QVERIFY(!none.Install(QStringLiteral("nl")));

@@ -212,10 +212,10 @@ private Q_SLOTS:
     }
 
     void imageListHoldsSixFaces() {
-        const DiceImageList IMG_Dice;
+        const DiceImageList pictures;
         QSet<QByteArray> drawn;
         for (int position = 1; position <= 6; ++position) {
-            const DieFacePicture* picture = IMG_Dice.Picture(position);
+            const DieFacePicture* picture = pictures.Picture(position);
             QVERIFY(picture);
             QCOMPARE(picture->Face(), position);
             // Each picture is a face of its own: six different drawings.
@@ -228,8 +228,8 @@ private Q_SLOTS:
                 QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
         }
         QCOMPARE(drawn.size(), 6);
-        QVERIFY(!IMG_Dice.Picture(0));
-        QVERIFY(!IMG_Dice.Picture(7));
+        QVERIFY(!pictures.Picture(0));
+        QVERIFY(!pictures.Picture(7));
     }
 
     void castOfTwoAfterFourHidesTheOthers() {

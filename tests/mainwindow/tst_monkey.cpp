@@ -107,10 +107,11 @@ private Q_SLOTS:
             if (count <= n) {
                 // Thrown dice, or the same number again while a die is recast.
                 const QString caption = throwButton->text();
-                QVERIFY2(caption == ThrowCaption(count, n) || caption == ThrowCaption(count + 1, n),
+                QVERIFY2(caption == DiceCast::ThrowCaption(count, n) ||
+                             caption == DiceCast::ThrowCaption(count + 1, n),
                          qPrintable(caption));
             } else {
-                QCOMPARE(throwButton->text(), kResultInvitation());
+                QCOMPARE(throwButton->text(), DiceCast::ResultInvitation());
             }
             if (count >= n)
                 castFinished = true;
