@@ -4,10 +4,10 @@
 // the test is given (CMake runs them on a 640x480 screen and on 1366x768 at
 // 200 % as well as on the default one).
 #include "../support/Doubles.h"
-#include "WindowPosition.h"
 #include "AboutWindow.h"
 #include "ExitScreen.h"
 #include "MainWindow.h"
+#include "WindowPosition.h"
 
 #include <QApplication>
 #include <QScreen>
