@@ -8,8 +8,8 @@ namespace dicemere {
 MainSession::~MainSession() = default;
 
 void MainSession::ShowMainWindow() {
-    main_ = std::make_unique<frmMain>(services_);
-    QObject::connect(main_.get(), &frmMain::unloading, main_.get(), [this] { frmMain_Unload(); });
+    main_ = std::make_unique<MainWindow>(services_);
+    QObject::connect(main_.get(), &MainWindow::closing, main_.get(), [this] { ShowExitScreen(); });
     InstallFirstPaintProbe(main_.get());
     main_->show();
 }
@@ -17,15 +17,15 @@ void MainSession::ShowMainWindow() {
 void MainSession::BringPromoToFront(PromoFront front) {
     if (!main_ || front == PromoFront::Unchanged)
         return;
-    main_->BringPromoToFront(front == PromoFront::FullBrand ? frmMain::PromoLabel::FullBrand
-                                                            : frmMain::PromoLabel::Cobrand);
+    main_->BringPromoToFront(front == PromoFront::FullBrand ? MainWindow::PromoLabel::FullBrand
+                                                            : MainWindow::PromoLabel::Cobrand);
 }
 
-void MainSession::frmMain_Unload() {
+void MainSession::ShowExitScreen() {
     // While the program is ending every window closes; nothing new opens.
     if (services_.end.Ending() || exit_)
         return;
-    exit_ = std::make_unique<frmExit>(services_);
+    exit_ = std::make_unique<ExitScreen>(services_);
     exit_->show();
 }
 

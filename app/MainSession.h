@@ -2,10 +2,10 @@
 // The program's windows after start-up: the main window, then the exit screen.
 #pragma once
 
+#include "ExitScreen.h"
+#include "MainWindow.h"
 #include "ServiceBundle.h"
 #include "Startup.h"
-#include "frmExit.h"
-#include "frmMain.h"
 
 #include <memory>
 
@@ -19,16 +19,16 @@ public:
     void ShowMainWindow() override;
     void BringPromoToFront(PromoFront front) override;
 
-    frmMain* MainWindow() const { return main_.get(); }
-    frmExit* ExitScreen() const { return exit_.get(); }
+    MainWindow* TheMainWindow() const { return main_.get(); }
+    ExitScreen* TheExitScreen() const { return exit_.get(); }
 
 private:
     // The main window is closing: show the exit screen, modeless.
-    void frmMain_Unload();
+    void ShowExitScreen();
 
     Services services_;
-    std::unique_ptr<frmMain> main_;
-    std::unique_ptr<frmExit> exit_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<ExitScreen> exit_;
 };
 
 } // namespace dicemere

@@ -3,7 +3,7 @@
 // and then the event loop's own repaint of whatever it changed.
 #include "DiceCast.h"
 #include "Doubles.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,15 +17,15 @@ using namespace dicemere;
 
 struct Window {
     test::FakeServices fakes;
-    frmMain window{fakes.services};
+    MainWindow window{fakes.services};
     QPushButton* proceed;
     QPushButton* throwDice = nullptr;
     QComboBox* dice;
     Window() {
         window.show();
         QApplication::processEvents();
-        proceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
-        dice = window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"));
+        proceed = window.findChild<QPushButton*>(QStringLiteral("castButton"));
+        dice = window.findChild<QComboBox*>(QStringLiteral("diceCountBox"));
     }
     // Lets the event loop do what follows a press: the repaint of what changed.
     static void Settle() {
@@ -42,7 +42,7 @@ struct Window {
         dice->setCurrentText(QString::number(values.size()));
         proceed->click();
         if (!throwDice)
-            throwDice = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
+            throwDice = window.findChild<QPushButton*>(QStringLiteral("throwButton"));
         Settle();
     }
 };

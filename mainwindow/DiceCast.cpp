@@ -34,17 +34,15 @@ SpotTwips DieSpot(int slot, Landing landing) {
     return kOutside.at(index);
 }
 
-QString ThrowCaption(int thrown, int noOfDice) {
+QString DiceCast::ThrowCaption(int thrown, int noOfDice) {
     // A count in a sentence: each language's plural forms of the number of dice.
-    return QCoreApplication::translate("DiceCast", "You have thrown %1 out of %n times", nullptr,
-                                       noOfDice)
-        .arg(thrown);
+    return tr("You have thrown %1 out of %n times", nullptr, noOfDice).arg(thrown);
 }
 
-QString RecastMessage(int dieNumber) {
-    return QCoreApplication::translate("DiceCast",
-                                       "Dice %1 is in the border of the circle. Please recast it.")
-        .arg(dieNumber);
+QString DiceCast::ResultInvitation() { return tr("&Get My Enochian Numerology Result"); }
+
+QString DiceCast::RecastMessage(int dieNumber) {
+    return tr("Dice %1 is in the border of the circle. Please recast it.").arg(dieNumber);
 }
 
 void DiceCast::Start(qint16 noOfDice) {

@@ -3,15 +3,15 @@
 #pragma once
 
 #include "PlatformInterfaces.h"
-#include "Translation.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <vector>
 
 namespace dicemere {
 
-enum Landing : qint16 { LandInside = 0, LandBorder = 1, LandOutside = 2 };
+enum Landing { LandInside = 0, LandBorder = 1, LandOutside = 2 };
 
 // Top-left corner of a die's picture for each slot and landing, in twips on
 // the casting page.
@@ -26,13 +26,16 @@ int FaceFromDraw(float r);
 // A landing state 0..2 from one draw: RoundHalfEven(2r).
 int LandingFromDraw(float r);
 
-QString ThrowCaption(int thrown, int noOfDice);
-inline constexpr Text kResultInvitation{
-    "DiceCast", QT_TRANSLATE_NOOP("DiceCast", "&Get My Enochian Numerology Result")};
-QString RecastMessage(int dieNumber);
-
 class DiceCast {
+    Q_DECLARE_TR_FUNCTIONS(dicemere::DiceCast)
 public:
+    // The throw button's caption after this many of n dice.
+    static QString ThrowCaption(int thrown, int noOfDice);
+    // The throw button's caption once every die is down.
+    static QString ResultInvitation();
+    // The message when a die landed on the border.
+    static QString RecastMessage(int dieNumber);
+
     explicit DiceCast(RandomSource& random) : random_(random) {}
 
     // What one press did.

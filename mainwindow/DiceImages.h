@@ -21,13 +21,12 @@ private:
     int face_;
 };
 
-// IMG_Dice: six pictures addressed by position 1 to 6 (keys "1.jpg" to
-// "6.jpg"); picture i shows the face i.
+// The six die faces the casting page shows, addressed by position 1 to 6;
+// picture i shows the face i.
 class DiceImageList {
 public:
     DiceImageList();
     static constexpr int kCount = 6;
-    static QString Key(int position) { return QString::number(position) + QStringLiteral(".jpg"); }
     // nullptr outside 1..6.
     const DieFacePicture* Picture(int position) const;
 
@@ -35,8 +34,8 @@ private:
     std::array<DieFacePicture, kCount> pictures_;
 };
 
-// One of imgDice(0..3): paints its picture stretched over its whole rectangle,
-// at the device's own resolution.
+// One of the casting page's four dice (die1 to die4 in its form): paints its picture stretched over
+// its whole rectangle, at the device's own resolution.
 class DieImage final : public QLabel {
     Q_OBJECT
 public:

@@ -2,17 +2,11 @@
 #include "PageStack.h"
 
 #include "Accessibility.h"
-#include "FontsAndColours.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace dicemere {
-
-void PageFrame::SetColours(const QColor& text, const QColor& background) {
-    Paint(this, text, background);
-    setAutoFillBackground(false); // paintEvent fills it
-}
 
 void PageFrame::SetCaption(const QString& caption) {
     caption_ = caption;

@@ -3,6 +3,8 @@
 // page at a time.
 #pragma once
 
+#include "Accessibility.h"
+
 #include <QFrame>
 #include <QStackedWidget>
 
@@ -13,11 +15,6 @@ class PageFrame : public QFrame {
     Q_OBJECT
 public:
     explicit PageFrame(QWidget* parent = nullptr) : QFrame(parent) {}
-    // The page's text and background colours. The page fills its own
-    // background: one that Qt fills for it counts as opaque, and when it is
-    // shown again its see-through labels are drawn twice, once with the page
-    // and once more from the window.
-    void SetColours(const QColor& text, const QColor& background);
     void SetCaption(const QString& caption);
     const QString& Caption() const { return caption_; }
 
@@ -29,18 +26,26 @@ Q_SIGNALS:
     void tell(const QString& text);
 
 protected:
+    // The page fills its own background with its palette's window colour (set
+    // in its form): one that Qt fills for it counts as opaque, and when it is
+    // shown again its see-through labels are drawn twice, once with the page
+    // and once more from the window.
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString caption_;
 };
 
-// The stack of pages: a plain container to a screen reader. Moving between
-// pages is only ever bringing one to the front.
-class PageStack final : public QStackedWidget {
+// The stack of pages: a plain container to a screen reader (a "filler", not
+// spoken, where Qt would say "layered pane"). Moving between pages is only
+// ever bringing one to the front. The main window's form uses it as a promoted
+// QStackedWidget.
+class PageStack final : public QStackedWidget, public AccessibleRole {
     Q_OBJECT
+    Q_INTERFACES(dicemere::AccessibleRole)
 public:
     explicit PageStack(QWidget* parent = nullptr);
+    QAccessible::Role Role() const override { return QAccessible::Client; }
     // Brings the page to the front and gives its focus control the focus.
     void BringToFront(PageFrame* page);
 };

@@ -2,16 +2,16 @@
 // Makes the README's pictures from the real windows: a scripted cast,
 // grabbed off screen, in the desktop's language as the program chooses it
 // (LANG=de_DE.UTF-8 for German). Usage: screenshots <output folder> [scale]
+#include "AboutWindow.h"
 #include "AppInfo.h"
 #include "DiceCast.h"
 #include "Doubles.h"
+#include "ExitScreen.h"
 #include "FontsAndColours.h"
 #include "Links.h"
+#include "MainWindow.h"
 #include "Mirroring.h"
 #include "Translation.h"
-#include "frmAbout.h"
-#include "frmExit.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -61,36 +61,36 @@ int main(int argc, char* argv[]) {
     // recorded instead of waited on.
     test::FakeServices fakes;
     test::ScriptedRandom& random = fakes.random;
-    frmMain window(fakes.services);
+    MainWindow window(fakes.services);
     window.show();
     Save(window.grab(), out, "front-page.png");
 
     // Three dice: inside, border then outside, inside.
     random.values = {0.1f, 0.5f, 0.1f, 0.55f, 0.95f, 0.9f};
-    window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"))
+    window.findChild<QComboBox*>(QStringLiteral("diceCountBox"))
         ->setCurrentText(QStringLiteral("3"));
-    auto* proceed = window.findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+    auto* proceed = window.findChild<QPushButton*>(QStringLiteral("castButton"));
     proceed->click();
-    auto* dice = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
+    auto* dice = window.findChild<QPushButton*>(QStringLiteral("throwButton"));
     dice->click();
     dice->click();
     Save(WithMessage(window, fakes.boxes.shown.last().text), out, "casting-border.png");
 
     // 5 then 6: the master number 11.
     random.values = {0.0f, 0.0f, 0.85f, 0.95f, 0.5f, 0.5f};
-    window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"))
+    window.findChild<QComboBox*>(QStringLiteral("diceCountBox"))
         ->setCurrentText(QStringLiteral("2"));
     proceed->click();
     for (int i = 0; i < 4; ++i)
         dice->click();
     Save(window.grab(), out, "result-master.png");
 
-    frmAbout about(fakes.help);
+    AboutWindow about(fakes.help);
     about.show();
     Save(about.grab(), out, "about.png");
 
     random.values = {0.3f};
-    frmExit exitScreen(fakes.services);
+    ExitScreen exitScreen(fakes.services);
     exitScreen.show();
     Save(exitScreen.grab(), out, "exit-screen.png");
     return 0;

@@ -16,7 +16,8 @@ PromoFront PromoChoice(int n) {
 
 bool RunStartup(const Services& s, StartupTarget& target) {
     if (s.lock.TryAcquire() == InstanceLock::Result::HeldByAnother) {
-        s.boxes.Show(nullptr, MsgIcon::Information, MsgButtons::Ok, kAlreadyRunning());
+        s.boxes.Show(nullptr, MsgIcon::Information, MsgButtons::Ok,
+                     StartupMessages::AlreadyRunning());
         s.end.CloseAllAndEnd();
         return false;
     }

@@ -3,18 +3,24 @@
 #pragma once
 
 #include "ServiceBundle.h"
-#include "Translation.h"
+
+#include <QCoreApplication>
 
 namespace dicemere {
 
-inline constexpr Text kAlreadyRunning{
-    "Startup", QT_TRANSLATE_NOOP("Startup", "Application is already running")};
+class StartupMessages {
+    Q_DECLARE_TR_FUNCTIONS(dicemere::StartupMessages)
+public:
+    // Another copy holds the lock.
+    static QString AlreadyRunning() { return tr("Application is already running"); }
+};
 
 enum class PromoFront { FullBrand, Cobrand, Unchanged };
 
 // n = RoundHalfEven(6r + 1), 1..7.
 int PromoShuffleNumber(float r);
-// 2, 4, 6: full-branding label in front; 1, 3, 5: co-branding; 7: as laid out.
+// 2, 4, 6: full-branding label in front; 1, 3, 5: co-branding; 7: left as the window
+// opened (full-branding in front).
 PromoFront PromoChoice(int n);
 
 // What start-up asks of the main window.

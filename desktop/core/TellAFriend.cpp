@@ -5,7 +5,7 @@
 
 namespace dicemere {
 
-QString modTellAFriend::TrimSpaces(const QString& text) {
+QString ReferAFriend::TrimSpaces(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text[first] == QLatin1Char(' '))
@@ -15,48 +15,42 @@ QString modTellAFriend::TrimSpaces(const QString& text) {
     return text.mid(first, last - first);
 }
 
-Referral modTellAFriend::Trimmed(const Referral& t) {
+Referral ReferAFriend::Trimmed(const Referral& t) {
     return {TrimSpaces(t.name), TrimSpaces(t.email), TrimSpaces(t.message),
             TrimSpaces(t.friendName), TrimSpaces(t.friendEmail)};
 }
 
-QString modTellAFriend::CheckAddresses(const Referral& r) {
+QString ReferAFriend::CheckAddresses(const Referral& r) {
     if (r.email == r.friendEmail)
-        return QCoreApplication::translate("modTellAFriend",
-                                           "Please Enter Distinct Email Addresses");
+        return tr("Please Enter Distinct Email Addresses");
     const auto lacks = [&r](QLatin1Char c) {
         return !r.email.contains(c) || !r.friendEmail.contains(c);
     };
     if (lacks(QLatin1Char('@')) || lacks(QLatin1Char('.')))
-        return QCoreApplication::translate("modTellAFriend", "Please Enter Proper Email Address");
+        return tr("Please Enter Proper Email Address");
     return {};
 }
 
-QString modTellAFriend::CheckFields(const Referral& r) {
+QString ReferAFriend::CheckFields(const Referral& r) {
     struct Field {
         const QString& text;
-        const Text& placeholder;
+        QString placeholder;
         const char* message;
     };
     const Field fields[] = {
-        {r.name, placeholders::kName,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
-        {r.email, placeholders::kEmail,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
-        {r.message, placeholders::kMessage,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
-        {r.friendName, placeholders::kFriendName,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
-        {r.friendEmail, placeholders::kFriendEmail,
-         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
+        {r.name, NamePlaceholder(), QT_TR_NOOP("Please Enter Your Name")},
+        {r.email, EmailPlaceholder(), QT_TR_NOOP("Please Enter Your Email")},
+        {r.message, MessagePlaceholder(), QT_TR_NOOP("Please Enter Your Message")},
+        {r.friendName, FriendNamePlaceholder(), QT_TR_NOOP("Please Enter Your Friend's Name")},
+        {r.friendEmail, FriendEmailPlaceholder(), QT_TR_NOOP("Please Enter Your Friend's Email")},
     };
     for (const Field& f : fields)
-        if (f.text.isEmpty() || f.text == f.placeholder())
-            return QCoreApplication::translate("modTellAFriend", f.message);
+        if (f.text.isEmpty() || f.text == f.placeholder)
+            return tr(f.message);
     return {};
 }
 
-QString modTellAFriend::ReferralAddress(const Referral& r) {
+QString ReferAFriend::ReferralAddress(const Referral& r) {
     const auto encoded = [](const QString& value) {
         return QString::fromLatin1(QUrl::toPercentEncoding(value));
     };
@@ -68,8 +62,8 @@ QString modTellAFriend::ReferralAddress(const Referral& r) {
            QStringLiteral("&taf6=") + encoded(product);
 }
 
-void modTellAFriend::SendTellAFriend(const Referral& r, MessageBoxes& boxes, const modHelp& help,
-                                     QWidget* parent) {
+void ReferAFriend::SendTellAFriend(const Referral& r, MessageBoxes& boxes, const modHelp& help,
+                                   QWidget* parent) {
     const QString problem = CheckFields(r);
     if (!problem.isEmpty()) {
         boxes.Show(parent, MsgIcon::Error, MsgButtons::Ok, problem);

@@ -1,29 +1,14 @@
 // SPDX-License-Identifier: MIT
-// modTellAFriend: the refer-a-friend checks and the referral address.
+// ReferAFriend: the refer-a-friend checks and the referral address.
 #pragma once
 
 #include "Links.h"
 #include "PlatformInterfaces.h"
-#include "Translation.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace dicemere {
-
-namespace placeholders {
-inline constexpr Text kName{"modTellAFriend", QT_TRANSLATE_NOOP("modTellAFriend", "Your Name")};
-inline constexpr Text kEmail{"modTellAFriend",
-                             QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address")};
-inline constexpr Text kMessage{"modTellAFriend",
-                               QT_TRANSLATE_NOOP("modTellAFriend", "Your Message")};
-inline constexpr Text kFriendName{"modTellAFriend",
-                                  QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name")};
-inline constexpr Text kFriendEmail{"modTellAFriend",
-                                   QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address")};
-} // namespace placeholders
-
-inline constexpr Text kSpaceInEmail{
-    "modTellAFriend", QT_TRANSLATE_NOOP("modTellAFriend", "Email Address Cannot Contain Space")};
 
 // The five texts of the form, in the order of the address.
 struct Referral {
@@ -34,8 +19,18 @@ struct Referral {
     QString friendEmail;
 };
 
-class modTellAFriend {
+class ReferAFriend {
+    Q_DECLARE_TR_FUNCTIONS(dicemere::ReferAFriend)
 public:
+    // The placeholders of the form's boxes: a box left at its placeholder is empty.
+    static QString NamePlaceholder() { return tr("Your Name"); }
+    static QString EmailPlaceholder() { return tr("Your Email Address"); }
+    static QString MessagePlaceholder() { return tr("Your Message"); }
+    static QString FriendNamePlaceholder() { return tr("Friend's Name"); }
+    static QString FriendEmailPlaceholder() { return tr("Friend's Email Address"); }
+    // An address box refused a space.
+    static QString SpaceInEmail() { return tr("Email Address Cannot Contain Space"); }
+
     // Leading and trailing spaces (character 32 only) removed.
     static QString TrimSpaces(const QString& text);
     static Referral Trimmed(const Referral& texts);

@@ -10,15 +10,6 @@
 
 namespace dicemere {
 
-// A text marked for translation where it is declared and looked up where it
-// is shown. Declare it as {"Context", QT_TRANSLATE_NOOP("Context", "English")}
-// so that lupdate finds it.
-struct Text {
-    const char* context;
-    const char* source;
-    QString operator()() const { return QCoreApplication::translate(context, source); }
-};
-
 // The translations compiled into the program, by language ("de", "pt_BR"...).
 QStringList AvailableTranslations();
 

@@ -43,8 +43,8 @@ void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes, con
         // answer could not be kept would come again at every start.
         if (!store.Write(section, name, ReminderDateText(today)))
             return;
-        const MsgAnswer answer =
-            boxes.Show(nullptr, MsgIcon::Information, MsgButtons::YesNo, kReminderQuestion());
+        const MsgAnswer answer = boxes.Show(nullptr, MsgIcon::Information, MsgButtons::YesNo,
+                                            ReminderMessages::Question());
         if (answer == MsgAnswer::Yes)
             help.OpenDownloadPage();
         return;

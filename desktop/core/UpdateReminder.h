@@ -4,19 +4,22 @@
 
 #include "Links.h"
 #include "PlatformInterfaces.h"
-#include "Translation.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace dicemere {
 
 inline constexpr const char* kReminderSection = "Settings";
 inline constexpr const char* kReminderValue = "Duration";
-inline constexpr Text kReminderQuestion{
-    "UpdateReminder",
-    QT_TRANSLATE_NOOP(
-        "UpdateReminder",
-        "There maybe an update to this software available\nDo you want to check for an update?")};
+class ReminderMessages {
+    Q_DECLARE_TR_FUNCTIONS(dicemere::ReminderMessages)
+public:
+    static QString Question() {
+        return tr("There maybe an update to this software available\nDo you want to check for an "
+                  "update?");
+    }
+};
 
 // The stored date is ISO 8601 (yyyy-MM-dd), whatever the locale.
 QString ReminderDateText(const QDate& date);

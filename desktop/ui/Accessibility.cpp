@@ -31,16 +31,16 @@ public:
     }
 };
 
-QAccessibleInterface* RoleFactory(const QString& className, QObject* object) {
+// Qt asks once per class of the object's ancestry, most derived first; the
+// object's own type decides here, so the first question is answered.
+QAccessibleInterface* RoleFactory(const QString&, QObject* object) {
+    if (auto* link = qobject_cast<LinkLabel*>(object))
+        return new LinkAccessible(link);
+    if (auto* announcer = qobject_cast<Announcer*>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget)
-        return nullptr;
-    if (className == QLatin1String("dicemere::LinkLabel"))
-        return new LinkAccessible(static_cast<LinkLabel*>(widget));
-    if (className == QLatin1String("dicemere::Announcer"))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
-    if (className == QLatin1String("dicemere::PageStack"))
-        return new QAccessibleWidget(widget, QAccessible::Client); // a "filler", not spoken
+    if (auto* own = qobject_cast<AccessibleRole*>(object); widget && own)
+        return new QAccessibleWidget(widget, own->Role());
     return nullptr;
 }
 

@@ -1,12 +1,22 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader is told beyond Qt's own accessibility: links that are
-// links, the main window's page stack (PageStack) that is no "layered pane",
-// and spoken announcements.
+// links, widgets that name their own role (the main window's page stack, no
+// "layered pane"), and spoken announcements.
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 
 namespace dicemere {
+
+// A widget of a room above this one that names its own accessible role: the
+// factory below asks it through this interface (qobject_cast), as it cannot
+// know its class.
+class AccessibleRole {
+public:
+    virtual ~AccessibleRole() = default;
+    virtual QAccessible::Role Role() const = 0;
+};
 
 // Gives the program's own widgets their accessible roles. Called by those
 // widgets; installs the factory once.
@@ -31,3 +41,5 @@ private:
 };
 
 } // namespace dicemere
+
+Q_DECLARE_INTERFACE(dicemere::AccessibleRole, "dicemere.AccessibleRole")

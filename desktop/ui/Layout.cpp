@@ -1,27 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "Layout.h"
 
-#include "FontsAndColours.h"
-
 #include <QLabel>
 #include <QStyle>
+#include <QVariant>
 #include <QWidget>
 
 namespace dicemere {
-
-void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsRect(left, top, width, height));
-}
-
-QLabel* MakeLabel(const QString& name, QWidget* parent, const QString& text, const QFont& font,
-                  const QColor& colour) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    Paint(label, colour);
-    return label;
-}
 
 void FitToText(QLabel* label) {
     // As QLabel measures itself: centring left out, a box wide enough for one line.
@@ -35,17 +20,6 @@ void FitToText(QLabel* label) {
     label->resize(text + QSize(margins + m.left() + m.right(), margins + m.top() + m.bottom()));
 }
 
-QLabel* MakeLabel(QWidget* parent, const LabelRow& row, const QString& text) {
-    QLabel* label = MakeLabel(QString::fromLatin1(row.name), parent, text,
-                              ProgramFont(row.points, row.bold), QColor::fromRgb(row.colour));
-    if (row.wrap) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    PlaceTwips(label, row.left, row.top, row.width, row.height);
-    return label;
-}
-
 QString VisibleText(const QString& caption) {
     QString shown;
     for (qsizetype i = 0; i < caption.size(); ++i) {
@@ -54,6 +28,23 @@ QString VisibleText(const QString& caption) {
         shown += caption[i];
     }
     return shown;
+}
+
+void ApplyFormFonts(QWidget* form) {
+    // findChildren lists a parent before its children: a child's own size is
+    // set after its parent's and stays.
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        const QVariant points = widget->property("pointSizeF");
+        const QVariant families = widget->property("fontFamilies");
+        if (!points.isValid() && !families.isValid())
+            continue;
+        QFont font = widget->font();
+        if (points.isValid())
+            font.setPointSizeF(points.toDouble());
+        if (families.isValid())
+            font.setFamilies(families.toStringList());
+        widget->setFont(font);
+    }
 }
 
 } // namespace dicemere

@@ -2,6 +2,7 @@
 #include "LinkLabel.h"
 
 #include "Accessibility.h"
+#include "Layout.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -12,11 +13,18 @@
 
 namespace dicemere {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+LinkLabel::LinkLabel(QWidget* parent) : QWidget(parent) {
     InstallAccessibleRoles();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(text);
+}
+
+void LinkLabel::setText(const QString& caption) {
+    text_ = VisibleText(caption);
+    setAccessibleName(text_);
+    measuredWidth_ = -1;
+    updateGeometry();
+    update();
 }
 
 void LinkLabel::setAlignment(Qt::Alignment alignment) {

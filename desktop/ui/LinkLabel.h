@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A line of text that acts as a link: hand pointer, click, and Space or Enter
 // when it has the keyboard focus. It draws its own text: a focusable QLabel
-// would build a whole text document for it.
+// would build a whole text document for it. The forms use it as a promoted
+// QWidget.
 #pragma once
 
 #include <QWidget>
@@ -10,9 +11,14 @@ namespace dicemere {
 
 class LinkLabel final : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(bool wordWrap READ wordWrap WRITE setWordWrap)
 public:
-    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+    explicit LinkLabel(QWidget* parent = nullptr);
 
+    // Shows a caption as a button does: "&&" as one ampersand; a lone "&" is dropped.
+    void setText(const QString& caption);
     const QString& text() const { return text_; }
     void setAlignment(Qt::Alignment alignment);
     Qt::Alignment alignment() const { return alignment_; }

@@ -4,22 +4,33 @@
 #include "TellAFriend.h"
 
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
 
 namespace dicemere {
 
-PlaceholderEdit::PlaceholderEdit(const QString& name, const QString& placeholder, Kind kind,
-                                 QWidget* parent)
-    : QLineEdit(placeholder, parent), placeholder_(placeholder), kind_(kind) {
-    setObjectName(name);
+PlaceholderEdit::PlaceholderEdit(QWidget* parent) : QLineEdit(parent) {
+    // Whatever way a space came in past the checks below (the context menu's
+    // Paste, for one), the edit is taken back.
+    connect(this, &QLineEdit::textEdited, this, &PlaceholderEdit::UndoEditWithSpace);
+}
+
+void PlaceholderEdit::SetPlaceholder(const QString& placeholder) {
+    placeholder_ = placeholder;
+    setText(placeholder);
     setAccessibleName(placeholder);
+}
+
+void PlaceholderEdit::UndoEditWithSpace() {
+    // Undo may bring the placeholder back, spaces and all, as any box would.
+    if (!Refuses(text()) || text() == placeholder_)
+        return;
+    undo();
+    Q_EMIT spaceRefused();
 }
 
 bool PlaceholderEdit::Refuses(const QString& incoming) const {
@@ -30,7 +41,7 @@ void PlaceholderEdit::ClearPlaceholder() {
     if (!clearPending_)
         return;
     clearPending_ = false;
-    if (hasFocus() && modTellAFriend::TrimSpaces(text()) == placeholder_)
+    if (hasFocus() && ReferAFriend::TrimSpaces(text()) == placeholder_)
         clear();
 }
 
@@ -46,7 +57,7 @@ void PlaceholderEdit::focusInEvent(QFocusEvent* event) {
 void PlaceholderEdit::focusOutEvent(QFocusEvent* event) {
     clearPending_ = false;
     QLineEdit::focusOutEvent(event);
-    if (modTellAFriend::TrimSpaces(text()).isEmpty())
+    if (ReferAFriend::TrimSpaces(text()).isEmpty())
         setText(placeholder_);
 }
 
@@ -104,17 +115,6 @@ void PlaceholderEdit::inputMethodEvent(QInputMethodEvent* event) {
         return;
     }
     QLineEdit::inputMethodEvent(event);
-}
-
-void PlaceholderEdit::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
-    if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste")))
-        if (kind_ == Kind::Address) {
-            paste->disconnect();
-            connect(paste, &QAction::triggered, this, &PlaceholderEdit::PasteChecked);
-        }
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
 }
 
 } // namespace dicemere

@@ -4,15 +4,15 @@
 // that stay keys and stay unique, in every window, on every page.
 #include "../support/MainWindowRig.h"
 #include "../support/WindowWalk.h"
+#include "AboutWindow.h"
 #include "AppInfo.h"
 #include "EnochianNumerology.h"
+#include "ExitScreen.h"
 #include "Mirroring.h"
 #include "Startup.h"
 #include "TellAFriend.h"
 #include "Translation.h"
 #include "UpdateReminder.h"
-#include "frmAbout.h"
-#include "frmExit.h"
 
 #include <QLocale>
 #include <QMap>
@@ -121,7 +121,7 @@ QStringList WalkEverything(const Visit& visit) {
         visit(&rig.window, QStringLiteral("casting page, press %1: ").arg(press + 1));
     }
     for (const std::vector<int>& cast : OneCastPerReading()) {
-        if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("cmdBack")))
+        if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("backButton")))
             back->click();
         rig.castAndShow(cast);
         visit(&rig.window, QStringLiteral("result page of %1: ")
@@ -129,21 +129,21 @@ QStringList WalkEverything(const Visit& visit) {
                                    std::vector<std::int16_t>(cast.begin(), cast.end())))));
     }
 
-    frmAbout about(rig.help);
+    AboutWindow about(rig.help);
     about.show();
     visit(&about, QStringLiteral("About: "));
 
     for (float r : {0.1f, 0.3f, 0.6f, 0.8f}) {
         rig.random.push({r});
-        frmExit exitScreen(rig.fakes.services);
+        ExitScreen exitScreen(rig.fakes.services);
         exitScreen.show();
         visit(&exitScreen, QStringLiteral("exit screen %1: ").arg(r));
         if (r < 0.2f) {
             // The form's complaints, one each.
-            auto* submit = exitScreen.findChild<QPushButton*>(QStringLiteral("cmdSubmit"));
+            auto* submit = exitScreen.findChild<QPushButton*>(QStringLiteral("referButton"));
             submit->click(); // the two addresses are the placeholders: not proper
-            auto* email = exitScreen.findChild<QLineEdit*>(QStringLiteral("txtEmail"));
-            auto* friendEmail = exitScreen.findChild<QLineEdit*>(QStringLiteral("txtFriendEmail"));
+            auto* email = exitScreen.findChild<QLineEdit*>(QStringLiteral("emailBox"));
+            auto* friendEmail = exitScreen.findChild<QLineEdit*>(QStringLiteral("friendEmailBox"));
             email->setText(QStringLiteral("a@b.c"));
             friendEmail->setText(QStringLiteral("a@b.c"));
             submit->click(); // the same address twice
@@ -203,7 +203,7 @@ void CheckAccessKeys(QWidget* window, const QString& where, const QSet<QString>&
             take(QStringLiteral("window"), a->objectName() + QStringLiteral(".text"), a->text());
             if (QMenu* menu = a->menu())
                 for (QAction* item : menu->actions())
-                    if (item->isVisible())
+                    if (item->isVisible() && !item->isSeparator())
                         take(menu->objectName(), item->objectName() + QStringLiteral(".text"),
                              item->text());
         }
@@ -316,17 +316,17 @@ private Q_SLOTS:
     void translationsLoadWithQtsOwn() {
         QFETCH(QString, language);
         QFETCH(QString, yes);
-        const QString english = kAlreadyRunning();
+        const QString english = StartupMessages::AlreadyRunning();
         {
             Translations translations;
             QVERIFY(translations.Install(language));
-            QVERIFY(kAlreadyRunning() != english);
+            QVERIFY(StartupMessages::AlreadyRunning() != english);
             const QString qtsYes = QCoreApplication::translate("QPlatformTheme", "&Yes");
             QVERIFY2(qtsYes != QLatin1String("&Yes"), qPrintable(language));
             if (!yes.isEmpty())
                 QCOMPARE(qtsYes, yes);
         }
-        QCOMPARE(kAlreadyRunning(), english); // and gone with the translations
+        QCOMPARE(StartupMessages::AlreadyRunning(), english); // and gone with the translations
         Translations none;
         QVERIFY(!none.Install(QString()));
         QVERIFY(!none.Install(QStringLiteral("nl")));
@@ -383,7 +383,7 @@ private Q_SLOTS:
         QFETCH(bool, advanceFits);
         QFETCH(bool, cut);
         FakeTranslator german([&](const QByteArray& context, const QString& source) {
-            return context == "dicemere::frmExit" &&
+            return context == "dicemere::ExitScreen" &&
                            source == QLatin1String("Click Here To Visit %1 Now")
                        ? caption
                        : QString();
@@ -391,15 +391,15 @@ private Q_SLOTS:
         QCoreApplication::installTranslator(&german);
         FakeServices fakes;
         fakes.random.push({0.3f});
-        frmExit exitScreen(fakes.services);
+        ExitScreen exitScreen(fakes.services);
         exitScreen.show();
         QCoreApplication::removeTranslator(&german);
-        auto* box = exitScreen.findChild<QCheckBox*>(QStringLiteral("Check1"));
+        auto* box = exitScreen.findChild<QCheckBox*>(QStringLiteral("visitForumBox"));
         QCOMPARE(box->fontMetrics().horizontalAdvance(box->text()) <= detail::TextArea(box).width(),
                  advanceFits);
         const QStringList cuts = Cuts(&exitScreen);
         const bool checkBoxCut =
-            !cuts.filter(QRegularExpression(QStringLiteral("^Check1: "))).isEmpty();
+            !cuts.filter(QRegularExpression(QStringLiteral("^visitForumBox: "))).isEmpty();
         QVERIFY2(checkBoxCut == cut, qPrintable(cuts.join(QLatin1Char('\n'))));
         QCOMPARE(cuts.size(), int(cut)); // nothing else
     }

@@ -27,9 +27,9 @@ private Q_SLOTS:
     void promotionChoiceReachesTheBand_data() {
         QTest::addColumn<int>("front");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("full brand") << int(PromoFront::FullBrand) << "lblFullBrand";
-        QTest::newRow("co-brand") << int(PromoFront::Cobrand) << "lblCobrand";
-        QTest::newRow("unchanged") << int(PromoFront::Unchanged) << "lblFullBrand";
+        QTest::newRow("full brand") << int(PromoFront::FullBrand) << "fullBrandLink";
+        QTest::newRow("co-brand") << int(PromoFront::Cobrand) << "coBrandLink";
+        QTest::newRow("unchanged") << int(PromoFront::Unchanged) << "fullBrandLink";
     }
     void promotionChoiceReachesTheBand() {
         QFETCH(int, front);
@@ -37,9 +37,10 @@ private Q_SLOTS:
         Rig rig;
         rig.session.ShowMainWindow();
         if (front == int(PromoFront::FullBrand)) // so that the row shows a change
-            rig.session.MainWindow()->BringPromoToFront(frmMain::PromoLabel::Cobrand);
+            rig.session.TheMainWindow()->BringPromoToFront(MainWindow::PromoLabel::Cobrand);
         rig.session.BringPromoToFront(static_cast<PromoFront>(front));
-        auto* band = rig.session.MainWindow()->findChild<QWidget*>(QStringLiteral("fraFullBrand"));
+        auto* band =
+            rig.session.TheMainWindow()->findChild<QWidget*>(QStringLiteral("promotionBand"));
         QCOMPARE(band->childAt(band->width() / 2, band->height() / 2)->objectName(), expected);
     }
 
@@ -52,21 +53,21 @@ private Q_SLOTS:
         QFETCH(bool, byMenu);
         Rig rig;
         rig.session.ShowMainWindow();
-        frmMain* main = rig.session.MainWindow();
+        MainWindow* main = rig.session.TheMainWindow();
         QVERIFY(main->isVisible());
-        QVERIFY(!rig.session.ExitScreen());
+        QVERIFY(!rig.session.TheExitScreen());
         if (byMenu)
-            main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+            main->findChild<QAction*>(QStringLiteral("actionExit"))->trigger();
         else
             main->close();
         QVERIFY(!main->isVisible());
-        QVERIFY(rig.session.ExitScreen());
-        QVERIFY(rig.session.ExitScreen()->isVisible());
+        QVERIFY(rig.session.TheExitScreen());
+        QVERIFY(rig.session.TheExitScreen()->isVisible());
         QCOMPARE(rig.ends, 0); // the program goes on with the exit screen alone
 
-        rig.session.ExitScreen()->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+        rig.session.TheExitScreen()->findChild<QPushButton*>(QStringLiteral("exitButton"))->click();
         QCOMPARE(rig.ends, 1);
-        QVERIFY(!rig.session.ExitScreen()->isVisible());
+        QVERIFY(!rig.session.TheExitScreen()->isVisible());
     }
 
     void endingClosesEverythingOnce() {
@@ -74,8 +75,8 @@ private Q_SLOTS:
         rig.session.ShowMainWindow();
         rig.end.CloseAllAndEnd();
         QCOMPARE(rig.ends, 1);
-        QVERIFY(!rig.session.MainWindow()->isVisible());
-        QVERIFY(!rig.session.ExitScreen()); // no exit screen while ending
+        QVERIFY(!rig.session.TheMainWindow()->isVisible());
+        QVERIFY(!rig.session.TheExitScreen()); // no exit screen while ending
         rig.end.CloseAllAndEnd();
         QCOMPARE(rig.ends, 1);
     }

@@ -2,10 +2,10 @@
 // The About window, alone and opened modally from the main window.
 #include "../support/Doubles.h"
 #include "../support/Patience.h"
+#include "AboutWindow.h"
 #include "FontsAndColours.h"
 #include "LinkLabel.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -51,8 +51,9 @@ private Q_SLOTS:
     // A link keeps its text's height between paints; a new font or a new
     // width is measured afresh.
     void linkMeasuresAgainForANewFontOrWidth() {
-        LinkLabel link(QStringLiteral("Home Business Opportunity. Start your own Internet business "
-                                      "and make money online."));
+        LinkLabel link;
+        link.setText(QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                    "and make money online."));
         link.setWordWrap(true);
         link.setFont(ProgramFont());
         const auto measured = [&link](int width) {
@@ -73,7 +74,7 @@ private Q_SLOTS:
     void content() {
         FakeUrlOpener opener;
         const modHelp help(opener);
-        frmAbout about(help);
+        AboutWindow about(help);
         QCOMPARE(about.windowTitle(), QStringLiteral("Dicemere v1.0"));
         QCOMPARE(about.size(), QSize(373, 226));
         QVERIFY(about.isModal());
@@ -84,23 +85,23 @@ private Q_SLOTS:
                 return link->text();
             return about.findChild<QLabel*>(QString::fromLatin1(name))->text();
         };
-        QCOMPARE(text("Label2"), QStringLiteral("Dicemere v1.0"));
-        QCOMPARE(text("Label1"),
+        QCOMPARE(text("titleLabel"), QStringLiteral("Dicemere v1.0"));
+        QCOMPARE(text("purposeLabel"),
                  QStringLiteral("Dicemere is a method of numerology divination that "
                                 "relates dice and numbers to help you find "
                                 "solutions to your problems."));
-        QCOMPARE(text("lblHomePage"),
+        QCOMPARE(text("homePageLink"),
                  QStringLiteral("Click here to visit https://www.example.com"));
-        QCOMPARE(text("Label3"),
+        QCOMPARE(text("fullBrandOfferLabel"),
                  QStringLiteral("Home Business Opportunity. Start your own Internet "
                                 "business and make money online. Get this "
                                 "software fully branded for your website."));
-        QCOMPARE(text("lblCoBrand"), QStringLiteral("Click here for more details"));
-        auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        QCOMPARE(text("fullBrandLink"), QStringLiteral("Click here for more details"));
+        auto* ok = about.findChild<QPushButton*>(QStringLiteral("okButton"));
         QCOMPARE(ok->text(), QStringLiteral("OK"));
         QVERIFY(ok->isDefault());
-        QVERIFY(about.findChild<QWidget*>(QStringLiteral("picIcon")));
-        const QRect rule = about.findChild<QWidget*>(QStringLiteral("Line2"))->geometry();
+        QVERIFY(about.findChild<QWidget*>(QStringLiteral("programIcon")));
+        const QRect rule = about.findChild<QWidget*>(QStringLiteral("rule"))->geometry();
         QVERIFY(rule.left() < 0 && rule.right() >= about.width()); // across the whole window
         QCOMPARE(rule.height(), 2);
     }
@@ -108,10 +109,12 @@ private Q_SLOTS:
     void linksOpenAndLeaveItOpen() {
         FakeUrlOpener opener;
         const modHelp help(opener);
-        frmAbout about(help);
+        AboutWindow about(help);
         about.show();
-        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblHomePage")), Qt::LeftButton);
-        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblCoBrand")), Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("homePageLink")),
+                          Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("fullBrandLink")),
+                          Qt::LeftButton);
         QCOMPARE(opener.opened, (QStringList{"https://www.example.com",
                                              "https://help.example.com/fully-branded.html"}));
         QVERIFY(about.isVisible());
@@ -126,7 +129,7 @@ private Q_SLOTS:
         QFETCH(int, key);
         FakeUrlOpener opener;
         const modHelp help(opener);
-        frmAbout about(help);
+        AboutWindow about(help);
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about, kHangGuardMs));
         QTest::keyClick(&about, Qt::Key(key));
@@ -136,48 +139,48 @@ private Q_SLOTS:
     // Opened from Help, About Software: the main window takes no input.
     void modalOverTheMainWindow() {
         FakeServices fakes;
-        frmMain window(fakes.services);
+        MainWindow window(fakes.services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window, kHangGuardMs));
         QStringList first, second;
         bool blocked = false;
         WhileModal([&](QWidget* modal) {
-            QCOMPARE(modal->objectName(), QStringLiteral("frmAbout"));
+            QCOMPARE(modal->objectName(), QStringLiteral("AboutWindow"));
             first = Texts(modal);
             // Clicks go through the window system, as a person's would.
             const auto clickAt = [&](QWidget* w, QPoint p) {
                 QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, w->mapTo(&window, p));
             };
-            clickAt(window.findChild<QWidget*>(QStringLiteral("cmdProceed")), QPoint(20, 10));
-            clickAt(window.findChild<QWidget*>(QStringLiteral("Label14")), QPoint(100, 10));
+            clickAt(window.findChild<QWidget*>(QStringLiteral("castButton")), QPoint(20, 10));
+            clickAt(window.findChild<QWidget*>(QStringLiteral("forumLink")), QPoint(100, 10));
             QMenuBar* bar = window.menuBar();
             clickAt(bar, bar->actionGeometry(bar->actions()[0]).center());
             clickAt(bar, bar->actionGeometry(bar->actions()[2]).center());
-            blocked = window.FrontPage()->objectName() == QLatin1String("fraMain") &&
+            blocked = window.CurrentPage()->objectName() == QLatin1String("frontPage") &&
                       fakes.opener.opened.isEmpty() &&
                       QApplication::activePopupWidget() == nullptr && fakes.random.draws == 0;
             // A link inside the About window still works, and leaves it open.
-            QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("lblCoBrand")),
+            QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("fullBrandLink")),
                               Qt::LeftButton);
             QVERIFY(modal->isVisible());
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("actionAbout"))->trigger();
         QVERIFY(blocked);
         QCOMPARE(fakes.opener.opened, QStringList{"https://help.example.com/fully-branded.html"});
         QVERIFY(!first.isEmpty());
-        QVERIFY(window.findChildren<frmAbout*>().isEmpty()); // destroyed on close
+        QVERIFY(window.findChildren<AboutWindow*>().isEmpty()); // destroyed on close
 
         WhileModal([&](QWidget* modal) { second = Texts(modal); });
-        window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("actionAbout"))->trigger();
         QCOMPARE(second, first);
 
         // With the About window closed, the same click does reach the window.
         fakes.random.push({0.0f, 0.0f, 0.0f, 0.0f});
-        QWidget* proceed = window.findChild<QWidget*>(QStringLiteral("cmdProceed"));
+        QWidget* proceed = window.findChild<QWidget*>(QStringLiteral("castButton"));
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                           proceed->mapTo(&window, QPoint(20, 10)));
-        QCOMPARE(window.FrontPage()->objectName(), QStringLiteral("fraIntermediate"));
+        QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("castingPage"));
     }
 };
 

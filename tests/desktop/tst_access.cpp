@@ -2,12 +2,12 @@
 // Every window, as a keyboard or screen-reader user meets it.
 #include "../support/MainWindowRig.h"
 #include "../support/Patience.h"
+#include "AboutWindow.h"
+#include "ExitScreen.h"
+#include "MainWindow.h"
 #include "MessageBoxesAndBrowser.h"
 #include "PageStack.h"
 #include "SettingsAndLock.h"
-#include "frmAbout.h"
-#include "frmExit.h"
-#include "frmMain.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -94,7 +94,7 @@ void CheckWindow(QWidget* window) {
 }
 
 struct Rig : MainWindowRig {
-    QString page() { return window.FrontPage()->objectName(); }
+    QString page() { return window.CurrentPage()->objectName(); }
 };
 
 } // namespace
@@ -109,26 +109,26 @@ private Q_SLOTS:
         CheckWindow(&rig.window); // front page
         ScriptCast(rig.random, {5, 6});
         rig.window.findChild<QComboBox*>()->setCurrentIndex(0);
-        rig.button("cmdProceed")->click();
+        rig.button("castButton")->click();
         CheckWindow(&rig.window); // casting page
         for (int i = 0; i < 2; ++i)
-            rig.button("cmdThrowDice")->click();
+            rig.button("throwButton")->click();
         for (QWidget* die :
              rig.window.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^imgDice"))))
             if (!die->isHidden())
                 QVERIFY(die->accessibleName().startsWith(QStringLiteral("Die ")));
-        rig.button("cmdThrowDice")->click();
+        rig.button("throwButton")->click();
         CheckWindow(&rig.window); // with "&Get My Enochian Numerology Result"
-        rig.button("cmdThrowDice")->click();
-        QCOMPARE(rig.page(), QStringLiteral("fraResult"));
+        rig.button("throwButton")->click();
+        QCOMPARE(rig.page(), QStringLiteral("resultPage"));
         CheckWindow(&rig.window);
 
-        frmAbout about(rig.help);
+        AboutWindow about(rig.help);
         about.show();
         CheckWindow(&about);
 
         rig.random.push({0.1f});
-        frmExit exitScreen(rig.fakes.services);
+        ExitScreen exitScreen(rig.fakes.services);
         exitScreen.show();
         CheckWindow(&exitScreen);
 
@@ -153,30 +153,30 @@ private Q_SLOTS:
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
         ScriptCast(rig.random, {5, 6});
-        QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
+        QCOMPARE(QApplication::focusWidget(), rig.button("castButton"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        auto* combo = rig.window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"));
+        auto* combo = rig.window.findChild<QComboBox*>(QStringLiteral("diceCountBox"));
         QCOMPARE(QApplication::focusWidget(), combo);
         QTest::keyClick(combo, Qt::Key_Up);
         QTest::keyClick(combo, Qt::Key_Up);
         QCOMPARE(combo->currentText(), QStringLiteral("2"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraIntermediate"), kHangGuardMs);
-        QCOMPARE(QApplication::focusWidget(), rig.button("cmdThrowDice"));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("castingPage"), kHangGuardMs);
+        QCOMPARE(QApplication::focusWidget(), rig.button("throwButton"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(rig.window.Cast().ThrowCount(), 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(rig.window.Cast().ThrowCount(), 2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-        QCOMPARE(rig.button("cmdThrowDice")->text(),
+        QCOMPARE(rig.button("throwButton")->text(),
                  QStringLiteral("&Get My Enochian Numerology Result"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraResult"), kHangGuardMs);
-        QCOMPARE(rig.window.findChild<QLabel*>(QStringLiteral("lblResult(0)"))->text(),
+        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("resultPage"), kHangGuardMs);
+        QCOMPARE(rig.window.findChild<QLabel*>(QStringLiteral("numberValue"))->text(),
                  QStringLiteral("5+6 = 11"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("fraMain"), kHangGuardMs);
-        QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.page(), QStringLiteral("frontPage"), kHangGuardMs);
+        QCOMPARE(QApplication::focusWidget(), rig.button("castButton"));
     }
 
     // A page of any kind gives the focus to its own control when it comes to
@@ -189,14 +189,14 @@ private Q_SLOTS:
         Rig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
-        auto* stack = rig.window.findChild<PageStack*>(QStringLiteral("pages"));
+        auto* stack = rig.window.findChild<PageStack*>(QStringLiteral("pageStack"));
         QVERIFY(stack);
         auto* extra = new ExtraPage;
         stack->addWidget(extra);
         stack->BringToFront(extra);
         QCOMPARE(QApplication::focusWidget(), extra->button);
-        stack->BringToFront(rig.window.findChild<PageFrame*>(QStringLiteral("fraMain")));
-        QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
+        stack->BringToFront(rig.window.findChild<PageFrame*>(QStringLiteral("frontPage")));
+        QCOMPARE(QApplication::focusWidget(), rig.button("castButton"));
         QVERIFY(extra->isHidden());
     }
 
@@ -209,12 +209,12 @@ private Q_SLOTS:
         };
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::activePopupWidget(),
-                                  static_cast<QWidget*>(menu("mnuFile")), kHangGuardMs);
+                                  static_cast<QWidget*>(menu("fileMenu")), kHangGuardMs);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activePopupWidget(), kHangGuardMs);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::activePopupWidget(),
-                                  static_cast<QWidget*>(menu("mnuHelp")), kHangGuardMs);
+                                  static_cast<QWidget*>(menu("helpMenu")), kHangGuardMs);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_O); // &Online Help
         QTRY_COMPARE_WITH_TIMEOUT(rig.opener.opened,
                                   QStringList{"https://dicemere.example.com/dicemere-help.html"},

@@ -2,9 +2,9 @@
 // The exit screen and the refer-a-friend form.
 #include "../support/Doubles.h"
 #include "../support/Patience.h"
+#include "ExitScreen.h"
 #include "MessageBoxesAndBrowser.h"
 #include "TellAFriend.h"
-#include "frmExit.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -24,19 +24,19 @@ namespace {
 
 struct Rig : FakeServices {
     explicit Rig(std::initializer_list<float> draws = {0.3f}) : FakeServices(draws) {}
-    frmExit screen{services};
+    ExitScreen screen{services};
 
     QLineEdit* box(const char* name) {
         return screen.findChild<QLineEdit*>(QString::fromLatin1(name));
     }
     void fill(const QString& name, const QString& email, const QString& friendName,
               const QString& friendEmail) {
-        box("txtName")->setText(name);
-        box("txtEmail")->setText(email);
-        box("txtFriendName")->setText(friendName);
-        box("txtFriendEmail")->setText(friendEmail);
+        box("nameBox")->setText(name);
+        box("emailBox")->setText(email);
+        box("friendNameBox")->setText(friendName);
+        box("friendEmailBox")->setText(friendEmail);
     }
-    void submit() { screen.findChild<QPushButton*>(QStringLiteral("cmdSubmit"))->click(); }
+    void submit() { screen.findChild<QPushButton*>(QStringLiteral("referButton"))->click(); }
 };
 
 // The six values of a referral address, decoded, after checking its shape.
@@ -68,7 +68,8 @@ private Q_SLOTS:
         Rig rig({0.6f});
         QCOMPARE(rig.random.seeds, 1);
         QCOMPARE(rig.random.draws, 1);
-        QCOMPARE(rig.screen.findChild<QLabel*>(QStringLiteral("Label2"))->text(), ExitPromotion(2));
+        QCOMPARE(rig.screen.findChild<QLabel*>(QStringLiteral("promotionLabel"))->text(),
+                 ExitScreen::Promotion(2));
         QVERIFY(rig.screen.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!(rig.screen.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(rig.screen.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -78,17 +79,17 @@ private Q_SLOTS:
 
     void promotionChoice() {
         const auto below = [](float x) { return std::nextafter(x, 0.0f); };
-        QCOMPARE(ExitPromotionIndex(0.0f), 0);
-        QCOMPARE(ExitPromotionIndex(below(0.25f)), 0);
-        QCOMPARE(ExitPromotionIndex(0.25f), 1);
-        QCOMPARE(ExitPromotionIndex(below(0.5f)), 1);
-        QCOMPARE(ExitPromotionIndex(0.5f), 2);
-        QCOMPARE(ExitPromotionIndex(below(0.75f)), 2);
-        QCOMPARE(ExitPromotionIndex(0.75f), 3);
-        QCOMPARE(ExitPromotionIndex(below(1.0f)), 3);
+        QCOMPARE(ExitScreen::PromotionIndex(0.0f), 0);
+        QCOMPARE(ExitScreen::PromotionIndex(below(0.25f)), 0);
+        QCOMPARE(ExitScreen::PromotionIndex(0.25f), 1);
+        QCOMPARE(ExitScreen::PromotionIndex(below(0.5f)), 1);
+        QCOMPARE(ExitScreen::PromotionIndex(0.5f), 2);
+        QCOMPARE(ExitScreen::PromotionIndex(below(0.75f)), 2);
+        QCOMPARE(ExitScreen::PromotionIndex(0.75f), 3);
+        QCOMPARE(ExitScreen::PromotionIndex(below(1.0f)), 3);
         QStringList texts;
         for (int k = 0; k < 4; ++k) {
-            texts << ExitPromotion(k);
+            texts << ExitScreen::Promotion(k);
             QVERIFY(texts.last().contains(QStringLiteral("www.example.com")));
         }
         texts.removeDuplicates();
@@ -99,7 +100,7 @@ private Q_SLOTS:
         {
             Rig rig;
             rig.screen.show();
-            rig.screen.findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+            rig.screen.findChild<QPushButton*>(QStringLiteral("exitButton"))->click();
             QCOMPARE(rig.ends, 1);
             QVERIFY(!rig.screen.isVisible());
         }
@@ -123,8 +124,8 @@ private Q_SLOTS:
         Rig rig;
         rig.screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.screen, kHangGuardMs));
-        QLineEdit* name = rig.box("txtName");
-        QLineEdit* email = rig.box("txtEmail");
+        QLineEdit* name = rig.box("nameBox");
+        QLineEdit* email = rig.box("emailBox");
         QCOMPARE(name->text(), QStringLiteral("Your Name"));
         name->setFocus();
         // The placeholder goes once the focus change has been reported.
@@ -143,16 +144,16 @@ private Q_SLOTS:
         name->setFocus();
         email->setFocus();
         QCOMPARE(name->text(), QStringLiteral("Ann"));
-        rig.box("txtFriendName")->setFocus();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.box("txtFriendName")->text(), QString(), kHangGuardMs);
-        rig.box("txtFriendEmail")->setFocus();
-        QCOMPARE(rig.box("txtFriendName")->text(), QStringLiteral("Friend's Name"));
+        rig.box("friendNameBox")->setFocus();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.box("friendNameBox")->text(), QString(), kHangGuardMs);
+        rig.box("friendEmailBox")->setFocus();
+        QCOMPARE(rig.box("friendNameBox")->text(), QStringLiteral("Friend's Name"));
         QCOMPARE(email->text(), QStringLiteral("Your Email Address"));
     }
 
     void messageBoxIsOutOfReach() {
         Rig rig;
-        auto* message = rig.screen.findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"));
+        auto* message = rig.screen.findChild<QPlainTextEdit*>(QStringLiteral("messageBox"));
         QCOMPARE(message->focusPolicy(), Qt::NoFocus);
         QCOMPARE(message->toPlainText(), QStringLiteral("Your Message\n"));
         rig.screen.show();
@@ -165,12 +166,12 @@ private Q_SLOTS:
 
     void check1OpensTheSiteAndClearsItsTick() {
         Rig rig;
-        auto* check = rig.screen.findChild<QCheckBox*>(QStringLiteral("Check1"));
+        auto* check = rig.screen.findChild<QCheckBox*>(QStringLiteral("visitForumBox"));
         QCOMPARE(check->text(), QStringLiteral("Click Here To Visit www.example.com Now"));
         check->click();
         QVERIFY(!check->isChecked());
         QCOMPARE(rig.opener.opened, QStringList{"https://www.example.com"});
-        QTest::mouseClick(rig.screen.findChild<QWidget*>(QStringLiteral("lblGoToHome")),
+        QTest::mouseClick(rig.screen.findChild<QWidget*>(QStringLiteral("catalogueLink")),
                           Qt::LeftButton);
         QCOMPARE(rig.opener.opened.last(), QStringLiteral("https://www.example.com/software.html"));
     }
@@ -244,7 +245,7 @@ private Q_SLOTS:
                 *c.field(r) = value;
                 FakeMessageBoxes boxes;
                 FakeUrlOpener opener;
-                modTellAFriend::SendTellAFriend(r, boxes, modHelp(opener));
+                ReferAFriend::SendTellAFriend(r, boxes, modHelp(opener));
                 QCOMPARE(boxes.texts(), QStringList{QString::fromLatin1(c.message)});
                 QVERIFY(opener.opened.isEmpty());
             }
@@ -253,7 +254,7 @@ private Q_SLOTS:
         Referral both = good;
         both.name.clear();
         both.friendEmail.clear();
-        QCOMPARE(modTellAFriend::CheckFields(both), QStringLiteral("Please Enter Your Name"));
+        QCOMPARE(ReferAFriend::CheckFields(both), QStringLiteral("Please Enter Your Name"));
     }
 
     void validSubmissionThroughTheForm() {
@@ -296,7 +297,7 @@ private Q_SLOTS:
                          text + QStringLiteral("c@d.e")};
         FakeMessageBoxes boxes;
         FakeUrlOpener opener;
-        modTellAFriend::SendTellAFriend(r, boxes, modHelp(opener));
+        ReferAFriend::SendTellAFriend(r, boxes, modHelp(opener));
         QVERIFY(boxes.shown.isEmpty());
         QCOMPARE(opener.opened.size(), 1);
         QCOMPARE(Decoded(opener.opened[0]),
@@ -305,8 +306,8 @@ private Q_SLOTS:
 
     void spacesRefusedInEmailBoxes_data() {
         QTest::addColumn<QString>("box");
-        QTest::newRow("txtEmail") << "txtEmail";
-        QTest::newRow("txtFriendEmail") << "txtFriendEmail";
+        QTest::newRow("emailBox") << "emailBox";
+        QTest::newRow("friendEmailBox") << "friendEmailBox";
     }
     void spacesRefusedInEmailBoxes() {
         QFETCH(QString, box);
@@ -326,6 +327,10 @@ private Q_SLOTS:
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text(), QStringLiteral("ab"));
         QCOMPARE(rig.boxes.shown.size(), 2);
+        // The context menu's Paste runs QLineEdit::paste(): the edit is taken back.
+        edit->paste();
+        QCOMPARE(edit->text(), QStringLiteral("ab"));
+        QCOMPARE(rig.boxes.shown.size(), 3);
 
         QMimeData mime;
         mime.setText(QStringLiteral("dropped text"));
@@ -334,20 +339,20 @@ private Q_SLOTS:
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(edit, &drop);
         QCOMPARE(edit->text(), QStringLiteral("ab"));
-        QCOMPARE(rig.boxes.shown.size(), 3);
+        QCOMPARE(rig.boxes.shown.size(), 4);
 
         edit->end(false);
         QGuiApplication::clipboard()->setText(QStringLiteral("@c.d"));
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text(), QStringLiteral("ab@c.d"));
-        QCOMPARE(rig.boxes.shown.size(), 3);
+        QCOMPARE(rig.boxes.shown.size(), 4);
     }
 
     void spacesAcceptedElsewhere() {
         Rig rig;
         rig.screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.screen, kHangGuardMs));
-        for (const char* name : {"txtName", "txtFriendName"}) {
+        for (const char* name : {"nameBox", "friendNameBox"}) {
             QLineEdit* edit = rig.box(name);
             edit->setFocus();
             QTest::keyClicks(edit, QStringLiteral("Ann Lee"));
@@ -363,17 +368,17 @@ private Q_SLOTS:
         Rig rig;
         rig.screen.show();
         const QString longName(500, QChar(0xE9)); // é
-        for (const char* name : {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"}) {
+        for (const char* name : {"nameBox", "emailBox", "friendNameBox", "friendEmailBox"}) {
             QLineEdit* edit = rig.box(name);
             edit->setFocus();
             edit->clear();
             QTest::keyClicks(edit, QString(300, QLatin1Char('a')));
-            QCOMPARE(edit->text().size(), QByteArray(name).contains("Email") ? 254 : 100);
+            QCOMPARE(edit->text().size(), QByteArray(name).endsWith("mailBox") ? 254 : 100);
         }
         const Referral longest{QString(100, QChar(0xE9)), QString(254, QChar(0xE9)),
                                QStringLiteral("Your Message\r\n"), longName.left(100),
                                QString(254, QChar(0xE9))};
-        QVERIFY(modTellAFriend::ReferralAddress(longest).size() < 8192);
+        QVERIFY(ReferAFriend::ReferralAddress(longest).size() < 8192);
 
         // What Qt says about the launch (on the offscreen platform: that it cannot open the
         // address, quoted whole) is all dropped by the program's message handler.

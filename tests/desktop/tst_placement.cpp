@@ -4,10 +4,10 @@
 // the test is given (CMake runs them on a 640x480 screen and on 1366x768 at
 // 200 % as well as on the default one).
 #include "../support/Doubles.h"
+#include "AboutWindow.h"
+#include "ExitScreen.h"
+#include "MainWindow.h"
 #include "WindowPosition.h"
-#include "frmAbout.h"
-#include "frmExit.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -82,14 +82,14 @@ private Q_SLOTS:
 
     void exitScreen() {
         FakeServices fakes;
-        frmExit window(fakes.services);
+        ExitScreen window(fakes.services);
         window.show();
         CheckPlaced(&window);
     }
 
     void mainWindow() {
         FakeServices fakes;
-        frmMain window(fakes.services);
+        MainWindow window(fakes.services);
         window.show();
         CheckPlaced(&window);
     }
@@ -97,7 +97,7 @@ private Q_SLOTS:
     void aboutWindow() {
         FakeUrlOpener opener;
         const modHelp help(opener);
-        frmAbout window(help);
+        AboutWindow window(help);
         window.show();
         CheckPlaced(&window);
     }

@@ -33,11 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     typed.message = Typed(data, false);
     typed.friendName = Typed(data, false);
     typed.friendEmail = Typed(data, true);
-    const Referral r = modTellAFriend::Trimmed(typed);
+    const Referral r = ReferAFriend::Trimmed(typed);
     for (const QString* t : {&r.name, &r.email, &r.message, &r.friendName, &r.friendEmail})
         Require(!t->startsWith(QLatin1Char(' ')) && !t->endsWith(QLatin1Char(' ')));
 
-    const QString address = modTellAFriend::ReferralAddress(r);
+    const QString address = ReferAFriend::ReferralAddress(r);
     const QUrl url(address, QUrl::StrictMode);
     Require(url.isValid());
     Require(url.scheme() == QLatin1String("https"));

@@ -5,7 +5,7 @@
 #include "DiceImages.h"
 #include "Layout.h"
 #include "LinkLabel.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,9 +24,9 @@ using namespace dicemere::test;
 namespace {
 
 struct Rig : MainWindowRig {
-    DieImage* die(int i) { return get<DieImage>(QStringLiteral("imgDice(%1)").arg(i)); }
+    DieImage* die(int i) { return get<DieImage>(QStringLiteral("die%1").arg(i + 1)); }
     QAction* action(const char* name) { return get<QAction>(QString::fromLatin1(name)); }
-    QString caption() { return button("cmdThrowDice")->text(); }
+    QString caption() { return button("throwButton")->text(); }
 };
 
 QPoint At(int leftTwips, int topTwips) { return {Twips(leftTwips), Twips(topTwips)}; }
@@ -40,8 +40,8 @@ private Q_SLOTS:
         Rig rig;
         QCOMPARE(rig.window.windowTitle(), QStringLiteral("Dicemere v1.0"));
         QCOMPARE(rig.window.centralWidget()->size(), QSize(591, 378));
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraMain")));
-        auto* combo = rig.get<QComboBox>(QStringLiteral("cboNoOfDice"));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("frontPage")));
+        auto* combo = rig.get<QComboBox>(QStringLiteral("diceCountBox"));
         QCOMPARE(combo->count(), 3);
         QCOMPARE(combo->currentText(), QStringLiteral("4"));
         QVERIFY(!combo->isEditable());
@@ -66,7 +66,7 @@ private Q_SLOTS:
         const DiceCast& cast = rig.window.Cast();
 
         rig.cast(2);
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("castingPage")));
         QCOMPARE(cast.NoOfDice(), 2);
         QCOMPARE(cast.DiceLanding(), (std::vector<qint16>{LandInside, LandBorder}));
         QCOMPARE(cast.ThrowCount(), 0);
@@ -111,10 +111,10 @@ private Q_SLOTS:
         rig.press(); // draws 0.4, only changes the caption
         QCOMPARE(rig.caption(), QStringLiteral("&Get My Enochian Numerology Result"));
         QCOMPARE(cast.ThrowCount(), 3);
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("castingPage")));
 
         rig.press(); // draws 0.7, shows the result
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraResult")));
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("resultPage")));
         QCOMPARE(cast.ThrowCount(), 4);
         QCOMPARE(cast.DiceValues(), (std::vector<qint16>{4, 0}));
         QCOMPARE(rig.random.draws, 8);
@@ -212,10 +212,10 @@ private Q_SLOTS:
     }
 
     void imageListHoldsSixFaces() {
-        const DiceImageList IMG_Dice;
+        const DiceImageList pictures;
         QSet<QByteArray> drawn;
         for (int position = 1; position <= 6; ++position) {
-            const DieFacePicture* picture = IMG_Dice.Picture(position);
+            const DieFacePicture* picture = pictures.Picture(position);
             QVERIFY(picture);
             QCOMPARE(picture->Face(), position);
             // Each picture is a face of its own: six different drawings.
@@ -228,8 +228,8 @@ private Q_SLOTS:
                 QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
         }
         QCOMPARE(drawn.size(), 6);
-        QVERIFY(!IMG_Dice.Picture(0));
-        QVERIFY(!IMG_Dice.Picture(7));
+        QVERIFY(!pictures.Picture(0));
+        QVERIFY(!pictures.Picture(7));
     }
 
     void castOfTwoAfterFourHidesTheOthers() {
@@ -260,10 +260,10 @@ private Q_SLOTS:
         rig.cast(2);
         for (int i = 0; i < 4; ++i)
             rig.press();
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraResult")));
-        rig.button("cmdBack")->click();
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraMain")));
-        QCOMPARE(rig.get<QComboBox>(QStringLiteral("cboNoOfDice"))->currentText(),
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("resultPage")));
+        rig.button("backButton")->click();
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("frontPage")));
+        QCOMPARE(rig.get<QComboBox>(QStringLiteral("diceCountBox"))->currentText(),
                  QStringLiteral("4"));
         QCOMPARE(rig.window.Cast().DiceValues(), (std::vector<qint16>{4, 4}));
         QCOMPARE(rig.window.Cast().NoOfDice(), 2);
@@ -272,8 +272,8 @@ private Q_SLOTS:
     void hiddenCalculateItemStartsACast() {
         Rig rig;
         rig.random.push({0.0f, 0.0f, 0.0f, 0.0f});
-        rig.action("mnuCalculate")->trigger();
-        QCOMPARE(rig.window.FrontPage(), rig.get(QStringLiteral("fraIntermediate")));
+        rig.action("actionCast")->trigger();
+        QCOMPARE(rig.window.CurrentPage(), rig.get(QStringLiteral("castingPage")));
         QCOMPARE(rig.window.Cast().NoOfDice(), 4);
     }
 
@@ -297,34 +297,35 @@ private Q_SLOTS:
         QCOMPARE(visible(top[1]->menu()),
                  (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                               "-", "&About Software"}));
-        QVERIFY(!rig.action("mnuMakeMoney")->isVisible());
+        QVERIFY(!rig.action("actionMakeMoneyOnline")->isVisible());
     }
 
     void eachLinkOpensItsAddress_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("address");
-        QTest::newRow("mnuOnline") << "mnuOnline"
-                                   << "https://dicemere.example.com/dicemere-help.html";
-        QTest::newRow("mnuVisit") << "mnuVisit"
-                                  << "https://www.example.com";
-        QTest::newRow("mnuUpdate") << "mnuUpdate"
-                                   << "https://dicemere.example.com/download-dicemere.html";
-        QTest::newRow("mnuDonate") << "mnuDonate"
-                                   << "https://help.example.com/donate.html";
-        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney"
-                                      << "https://help.example.com/fully-branded.html";
-        QTest::newRow("Label14") << "Label14"
-                                 << "https://www.example.com";
-        QTest::newRow("lblFullBrand") << "lblFullBrand"
-                                      << "https://help.example.com/fully-branded.html";
-        QTest::newRow("lblCobrand") << "lblCobrand"
-                                    << "https://help.example.com/co-brand.html";
+        QTest::newRow("actionOnlineHelp") << "actionOnlineHelp"
+                                          << "https://dicemere.example.com/dicemere-help.html";
+        QTest::newRow("actionVisitUs") << "actionVisitUs"
+                                       << "https://www.example.com";
+        QTest::newRow("actionCheckForUpdate")
+            << "actionCheckForUpdate"
+            << "https://dicemere.example.com/download-dicemere.html";
+        QTest::newRow("actionDonate") << "actionDonate"
+                                      << "https://help.example.com/donate.html";
+        QTest::newRow("actionMakeMoneyOnline") << "actionMakeMoneyOnline"
+                                               << "https://help.example.com/fully-branded.html";
+        QTest::newRow("forumLink") << "forumLink"
+                                   << "https://www.example.com";
+        QTest::newRow("fullBrandLink") << "fullBrandLink"
+                                       << "https://help.example.com/fully-branded.html";
+        QTest::newRow("coBrandLink") << "coBrandLink"
+                                     << "https://help.example.com/co-brand.html";
     }
     void eachLinkOpensItsAddress() {
         QFETCH(QString, control);
         QFETCH(QString, address);
         Rig rig;
-        if (control.startsWith(QLatin1String("mnu"))) {
+        if (control.startsWith(QLatin1String("action"))) {
             rig.get<QAction>(control)->trigger();
             rig.get<QAction>(control)->trigger(); // twice: two requests
         } else {
@@ -348,15 +349,15 @@ private Q_SLOTS:
 
     void promoShuffleBringsOneLabelToFront() {
         Rig rig;
-        QWidget* band = rig.get(QStringLiteral("fraFullBrand"));
+        QWidget* band = rig.get(QStringLiteral("promotionBand"));
         const auto front = [&] { return band->childAt(band->width() / 2, band->height() / 2); };
-        QCOMPARE(front(), rig.get(QStringLiteral("lblFullBrand")));
-        rig.window.BringPromoToFront(frmMain::PromoLabel::Cobrand);
-        QCOMPARE(front(), rig.get(QStringLiteral("lblCobrand")));
+        QCOMPARE(front(), rig.get(QStringLiteral("fullBrandLink")));
+        rig.window.BringPromoToFront(MainWindow::PromoLabel::Cobrand);
+        QCOMPARE(front(), rig.get(QStringLiteral("coBrandLink")));
         // The covered label is hidden: it cannot be reached or read out.
-        QVERIFY(!rig.get(QStringLiteral("lblFullBrand"))->isVisibleTo(&rig.window));
-        QVERIFY(rig.get(QStringLiteral("lblCobrand"))->isVisibleTo(&rig.window));
-        QCOMPARE(rig.get<LinkLabel>(QStringLiteral("lblCobrand"))->text(),
+        QVERIFY(!rig.get(QStringLiteral("fullBrandLink"))->isVisibleTo(&rig.window));
+        QVERIFY(rig.get(QStringLiteral("coBrandLink"))->isVisibleTo(&rig.window));
+        QCOMPARE(rig.get<LinkLabel>(QStringLiteral("coBrandLink"))->text(),
                  QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
                                 "traffic to your site. Put your site's name &  link here. See "
                                 "\"Help\" for details. Click Here for more info on co-branding."));
@@ -367,8 +368,8 @@ private Q_SLOTS:
         Rig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
-        const char* pages[] = {"fraMain", "fraIntermediate", "fraResult"};
-        const char* buttons[] = {"cmdProceed", "cmdThrowDice", "cmdBack"};
+        const char* pages[] = {"frontPage", "castingPage", "resultPage"};
+        const char* buttons[] = {"castButton", "throwButton", "backButton"};
         rig.random.push({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
         for (int step = 0; step < 3; ++step) {
             if (step == 1)
@@ -376,7 +377,7 @@ private Q_SLOTS:
             if (step == 2)
                 for (int i = 0; i < 4; ++i)
                     rig.press();
-            QCOMPARE(rig.window.FrontPage(), rig.get(QString::fromLatin1(pages[step])));
+            QCOMPARE(rig.window.CurrentPage(), rig.get(QString::fromLatin1(pages[step])));
             QCOMPARE(QApplication::focusWidget(), rig.button(buttons[step]));
             for (int i = 0; i < 12; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -389,15 +390,15 @@ private Q_SLOTS:
                 }
             }
         }
-        rig.button("cmdBack")->click();
-        QCOMPARE(QApplication::focusWidget(), rig.button("cmdProceed"));
+        rig.button("backButton")->click();
+        QCOMPARE(QApplication::focusWidget(), rig.button("castButton"));
         // Back on the front page, the built pages stay out of reach.
         for (int i = 0; i < 12; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(!rig.get(QStringLiteral("fraIntermediate"))
-                         ->isAncestorOf(QApplication::focusWidget()));
             QVERIFY(
-                !rig.get(QStringLiteral("fraResult"))->isAncestorOf(QApplication::focusWidget()));
+                !rig.get(QStringLiteral("castingPage"))->isAncestorOf(QApplication::focusWidget()));
+            QVERIFY(
+                !rig.get(QStringLiteral("resultPage"))->isAncestorOf(QApplication::focusWidget()));
         }
     }
 
@@ -405,21 +406,21 @@ private Q_SLOTS:
         Rig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
-        rig.get(QStringLiteral("Label14"))->setFocus();
+        rig.get(QStringLiteral("forumLink"))->setFocus();
         QStringList order;
         for (int i = 0; i < 4; ++i) {
             order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(order, (QStringList{"Label14", "cboNoOfDice", "cmdProceed", "lblFullBrand"}));
+        QCOMPARE(order, (QStringList{"forumLink", "diceCountBox", "castButton", "fullBrandLink"}));
     }
 
-    void closingAnnouncesTheUnload() {
+    void closingIsAnnounced() {
         Rig rig;
         rig.window.show();
-        QSignalSpy unloading(&rig.window, &frmMain::unloading);
-        rig.action("mnuExit")->trigger();
-        QCOMPARE(unloading.count(), 1);
+        QSignalSpy closing(&rig.window, &MainWindow::closing);
+        rig.action("actionExit")->trigger();
+        QCOMPARE(closing.count(), 1);
         QVERIFY(rig.window.isHidden());
     }
 };

@@ -2,13 +2,13 @@
 // Crisp pictures and uncut texts at every scale (run at 100 %, 125 % and 200 %).
 #include "../support/MainWindowRig.h"
 #include "../support/WindowWalk.h"
+#include "AboutWindow.h"
 #include "DiceImages.h"
+#include "ExitScreen.h"
 #include "LinkLabel.h"
+#include "MainWindow.h"
 #include "Pictures.h"
 #include "ProgramIcon.h"
-#include "frmAbout.h"
-#include "frmExit.h"
-#include "frmMain.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -54,18 +54,18 @@ private Q_SLOTS:
                                              {5, 5, 6, 6},
                                              {2, 2, 2, 5},
                                              {3, 3}}) {
-            if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("cmdBack")))
+            if (auto* back = rig.window.findChild<QPushButton*>(QStringLiteral("backButton")))
                 back->click();
             rig.castAndShow(cast);
-            QCOMPARE(rig.window.FrontPage()->objectName(), QStringLiteral("fraResult"));
+            QCOMPARE(rig.window.CurrentPage()->objectName(), QStringLiteral("resultPage"));
             CheckNothingCut(&rig.window);
         }
-        frmAbout about(rig.help);
+        AboutWindow about(rig.help);
         about.show();
         CheckNothingCut(&about);
         for (float r : {0.1f, 0.3f, 0.6f, 0.8f}) {
             rig.random.push({r});
-            frmExit exitScreen(rig.fakes.services);
+            ExitScreen exitScreen(rig.fakes.services);
             exitScreen.show();
             CheckNothingCut(&exitScreen);
         }
@@ -100,9 +100,9 @@ private Q_SLOTS:
         Rig rig;
         rig.window.show();
         rig.random.push({0.0f, 0.0f, 0.0f, 0.0f, 0.5f}); // four dice inside; die 1 shows 4
-        rig.window.findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
-        rig.window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"))->click();
-        auto* die = rig.window.findChild<DieImage*>(QStringLiteral("imgDice(0)"));
+        rig.window.findChild<QPushButton*>(QStringLiteral("castButton"))->click();
+        rig.window.findChild<QPushButton*>(QStringLiteral("throwButton"))->click();
+        auto* die = rig.window.findChild<DieImage*>(QStringLiteral("die1"));
         QCOMPARE(die->Face(), 4);
         const QPixmap grabbed = rig.window.grab();
         QCOMPARE(grabbed.devicePixelRatio(), 2.0);

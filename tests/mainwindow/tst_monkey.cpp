@@ -4,8 +4,8 @@
 #include "../support/Doubles.h"
 #include "../support/Patience.h"
 #include "Layout.h"
+#include "MainWindow.h"
 #include "Random.h"
-#include "frmMain.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,7 +27,7 @@ private Q_SLOTS:
         FakeUrlOpener& opener = fakes.opener;
         const Services services{fakes.lock,  dice,       fakes.settings, fakes.clock,
                                 fakes.boxes, fakes.help, fakes.end};
-        frmMain window(services);
+        MainWindow window(services);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window, kHangGuardMs));
         std::mt19937 monkey(20261208);
@@ -42,8 +42,9 @@ private Q_SLOTS:
             const QPoint inWindow = window.centralWidget()->mapTo(&window, at);
             QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, inWindow);
         };
-        const auto page = [&] { return window.FrontPage()->objectName(); };
-        const char* links[] = {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuDonate"};
+        const auto page = [&] { return window.CurrentPage()->objectName(); };
+        const char* links[] = {"actionOnlineHelp", "actionVisitUs", "actionCheckForUpdate",
+                               "actionDonate"};
         bool castFinished = false; // every die has landed for good
         int results = 0, throws = 0;
 
@@ -54,7 +55,7 @@ private Q_SLOTS:
             const int action = static_cast<int>(monkey() % 10);
             switch (action) {
             case 0: // choose a number of dice
-                if (auto* combo = window.findChild<QComboBox*>(QStringLiteral("cboNoOfDice"));
+                if (auto* combo = window.findChild<QComboBox*>(QStringLiteral("diceCountBox"));
                     combo->isVisible())
                     combo->setCurrentIndex(static_cast<int>(monkey() % 3));
                 break;
@@ -85,13 +86,13 @@ private Q_SLOTS:
             // page in front allows.
             const DiceCast& cast = window.Cast();
             const int n = cast.NoOfDice();
-            if (before == QLatin1String("fraResult")) {
+            if (before == QLatin1String("resultPage")) {
                 QVERIFY2(cast.ThrowCount() == countBefore && cast.DiceValues() == valuesBefore,
                          "the covered casting page threw");
             }
-            if (before == QLatin1String("fraMain") && page() == QLatin1String("fraMain"))
+            if (before == QLatin1String("frontPage") && page() == QLatin1String("frontPage"))
                 QCOMPARE(cast.ThrowCount(), countBefore);
-            if (page() == QLatin1String("fraIntermediate") && before == QLatin1String("fraMain")) {
+            if (page() == QLatin1String("castingPage") && before == QLatin1String("frontPage")) {
                 QCOMPARE(cast.ThrowCount(), qint16(0)); // a new cast
                 castFinished = false;
             }
@@ -101,15 +102,16 @@ private Q_SLOTS:
             if (!cast.Started())
                 continue;
             // Caption and counter agree.
-            auto* throwButton = window.findChild<QPushButton*>(QStringLiteral("cmdThrowDice"));
+            auto* throwButton = window.findChild<QPushButton*>(QStringLiteral("throwButton"));
             const int count = cast.ThrowCount();
             if (count <= n) {
                 // Thrown dice, or the same number again while a die is recast.
                 const QString caption = throwButton->text();
-                QVERIFY2(caption == ThrowCaption(count, n) || caption == ThrowCaption(count + 1, n),
+                QVERIFY2(caption == DiceCast::ThrowCaption(count, n) ||
+                             caption == DiceCast::ThrowCaption(count + 1, n),
                          qPrintable(caption));
             } else {
-                QCOMPARE(throwButton->text(), kResultInvitation());
+                QCOMPARE(throwButton->text(), DiceCast::ResultInvitation());
             }
             if (count >= n)
                 castFinished = true;
@@ -117,10 +119,10 @@ private Q_SLOTS:
             for (qint16 v : cast.DiceValues())
                 QVERIFY(v >= 0 && v <= 6);
             for (int slot = n; slot < 4; ++slot)
-                QVERIFY(window.findChild<QWidget*>(QStringLiteral("imgDice(%1)").arg(slot))
-                            ->isHidden());
+                QVERIFY(
+                    window.findChild<QWidget*>(QStringLiteral("die%1").arg(slot + 1))->isHidden());
             // The result page comes only after a finished cast.
-            if (page() == QLatin1String("fraResult")) {
+            if (page() == QLatin1String("resultPage")) {
                 QVERIFY(castFinished);
                 QVERIFY(count >= n + 2);
                 if (before != page())

@@ -5,8 +5,8 @@
 #include "EnochianNumerology.h"
 #include "FontsAndColours.h"
 #include "Layout.h"
+#include "MainWindow.h"
 #include "PageStack.h"
-#include "frmMain.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 
 using namespace dicemere;
 using namespace dicemere::test;
@@ -33,12 +34,14 @@ struct PaintCounter : QObject {
 };
 
 struct Rig : MainWindowRig {
+    // The value of line i, top to bottom.
     QLabel* value(int i) {
-        return window.findChild<QLabel*>(QStringLiteral("lblResult(%1)").arg(i));
+        static constexpr std::array<const char*, 8> kValues{
+            "numberValue", "descriptionValue", "interpretationValue", "stoneValue", "totemValue",
+            "herbValue",   "oilValue",         "remedyValue"};
+        return get<QLabel>(QString::fromLatin1(kValues.at(static_cast<std::size_t>(i))));
     }
-    QLabel* heading(int i) {
-        return window.findChild<QLabel*>(QStringLiteral("lblLabel(%1)").arg(i));
-    }
+    QLabel* label(const char* name) { return get<QLabel>(QString::fromLatin1(name)); }
     PageFrame* page(const char* name) {
         return window.findChild<PageFrame*>(QString::fromLatin1(name));
     }
@@ -47,8 +50,8 @@ struct Rig : MainWindowRig {
         MainWindowRig::castAndShow(values);
         QVERIFY(!random.exhausted);
         QCOMPARE(window.Cast().DiceValues(), std::vector<qint16>(values.begin(), values.end()));
-        QCOMPARE(window.FrontPage(), page("fraResult"));
-        QCOMPARE(page("fraResult")->Caption(), QString());
+        QCOMPARE(window.CurrentPage(), page("resultPage"));
+        QCOMPARE(page("resultPage")->Caption(), QString());
     }
     QStringList values() {
         QStringList texts;
@@ -130,11 +133,11 @@ private Q_SLOTS:
         rig.castAndShow({5, 6});
         QCOMPARE(rig.value(0)->text(), QStringLiteral("5+6 = 11"));
         // Line 5 is "Totem", lblLabel(3), with lblResult(4) beside it.
-        QCOMPARE(rig.heading(3)->text(), QStringLiteral("Totem"));
+        QCOMPARE(rig.label("totemHeading")->text(), QStringLiteral("Totem"));
         QCOMPARE(rig.value(4)->text(), QStringLiteral("Bear, Bat"));
         QCOMPARE(rig.value(4)->y(), Twips(2970));
-        QCOMPARE(rig.heading(3)->y(), Twips(2973));
-        QCOMPARE(rig.heading(5)->text(), QStringLiteral("Stone"));
+        QCOMPARE(rig.label("totemHeading")->y(), Twips(2973));
+        QCOMPARE(rig.label("stoneHeading")->text(), QStringLiteral("Stone"));
         QCOMPARE(rig.value(3)->text(), QStringLiteral("Rose, Lavender Quartz"));
         QCOMPARE(rig.value(3)->y(), Twips(2685));
         QCOMPARE(rig.value(0)->toolTip(),
@@ -167,7 +170,7 @@ private Q_SLOTS:
         Rig rig;
         rig.castAndShow({5, 6});
         const QStringList first = rig.values();
-        rig.button("cmdBack")->click();
+        rig.button("backButton")->click();
         rig.castAndShow({1, 3}); // "1+3 = 4": row 4, column 1
         const QStringList second = rig.values();
         for (int i = 0; i < 8; ++i)
@@ -175,10 +178,10 @@ private Q_SLOTS:
         QCOMPARE(second[0], QStringLiteral("1+3 = 4"));
         QCOMPARE(second[3], QStringLiteral("Lepidolite"));
         // A cell with empty texts clears its labels.
-        rig.button("cmdBack")->click();
+        rig.button("backButton")->click();
         rig.castAndShow({6, 6, 6, 6}); // 24: row 6, column 0
         QCOMPARE(rig.value(0)->text(), QStringLiteral("6"));
-        rig.button("cmdBack")->click();
+        rig.button("backButton")->click();
         rig.castAndShow({1, 0});
         QCOMPARE(rig.values().mid(3),
                  (QStringList{"Emerald", "Eagle, Otter", "Lavender", "Rose", "Chicory"}));
@@ -197,11 +200,12 @@ private Q_SLOTS:
                                     .arg(label->sizeHint().width())
                                     .arg(label->sizeHint().height())));
         };
-        for (int i : {0, 10})
-            fitted(rig.heading(i)); // the front page
+        for (const char* name : {"diceCountLabel", "focusLabel"})
+            fitted(rig.label(name)); // the front page
         rig.castAndShow({4, 4, 3});
-        for (int i : {1, 3, 4, 5, 6, 7, 8})
-            fitted(rig.heading(i));
+        for (const char* name : {"numberHeading", "totemHeading", "interpretationHeading",
+                                 "stoneHeading", "herbHeading", "oilHeading", "remedyHeading"})
+            fitted(rig.label(name));
         for (int i : {0, 3, 4, 5, 6, 7}) {
             QLabel* v = rig.value(i);
             QCOMPARE(v->x(), Twips(2280));
@@ -209,7 +213,7 @@ private Q_SLOTS:
         }
         QCOMPARE(rig.value(7)->text(), QStringLiteral("Chestnut Bud, Scheranthus"));
         const int longer = rig.value(7)->width();
-        rig.button("cmdBack")->click();
+        rig.button("backButton")->click();
         rig.castAndShow({1, 0});
         QCOMPARE(rig.value(7)->text(), QStringLiteral("Chicory"));
         fitted(rig.value(7));
@@ -225,11 +229,11 @@ private Q_SLOTS:
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&rig.window, kHangGuardMs));
         rig.castAndShow({5, 6});
-        rig.button("cmdBack")->click();
+        rig.button("backButton")->click();
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
         PaintCounter counter;
-        const QList<QLabel*> labels = rig.page("fraResult")->findChildren<QLabel*>();
+        const QList<QLabel*> labels = rig.page("resultPage")->findChildren<QLabel*>();
         for (QLabel* label : labels)
             label->installEventFilter(&counter);
         rig.castAndShow({2, 3});
@@ -247,10 +251,10 @@ private Q_SLOTS:
         Rig rig;
         rig.castAndShow({5, 6});
         QGuiApplication::clipboard()->clear();
-        auto* copy = rig.window.findChild<QAction*>(QStringLiteral("mnuCopyReading"));
+        auto* copy = rig.window.findChild<QAction*>(QStringLiteral("copyReadingAction"));
         QVERIFY(copy);
         QCOMPARE(copy->shortcut(), QKeySequence(QKeySequence::Copy));
-        QVERIFY(rig.page("fraResult")->actions().contains(copy));
+        QVERIFY(rig.page("resultPage")->actions().contains(copy));
         copy->trigger();
         const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 9);

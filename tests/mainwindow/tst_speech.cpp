@@ -5,8 +5,8 @@
 #include "../support/MainWindowRig.h"
 #include "../support/Patience.h"
 #include "Accessibility.h"
+#include "ExitScreen.h"
 #include "LinkLabel.h"
-#include "frmExit.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -86,15 +86,15 @@ private Q_SLOTS:
         MainWindowRig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
-        rig.get(QStringLiteral("cmdProceed"))->setFocus();
+        rig.get(QStringLiteral("castButton"))->setFocus();
         ScriptCast(rig.random, {5, 6});
         rig.cast(2);
         for (int i = 0; i < 3; ++i)
             rig.press();
         Listener heard(&rig.window);
         rig.press();
-        QCOMPARE(heard.focused, QStringList{"cmdBack"});
-        const QString reading = QAccessible::queryAccessibleInterface(rig.button("cmdBack"))
+        QCOMPARE(heard.focused, QStringList{"backButton"});
+        const QString reading = QAccessible::queryAccessibleInterface(rig.button("backButton"))
                                     ->text(QAccessible::Description);
         const QStringList lines = reading.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 8);
@@ -105,19 +105,19 @@ private Q_SLOTS:
         for (int i = 0; i < 8; ++i)
             QVERIFY2(lines[i].startsWith(headings[i] + QStringLiteral(": ")), qPrintable(lines[i]));
         QCOMPARE(lines[0], QStringLiteral("Enochian Number: ") +
-                               rig.get<QLabel>(QStringLiteral("lblResult(0)"))->text());
+                               rig.get<QLabel>(QStringLiteral("numberValue"))->text());
         QVERIFY(lines[0].endsWith(QStringLiteral("11")));
         // Back again: the focus never passes through the promotion band.
         heard.clear();
-        rig.button("cmdBack")->click();
-        QCOMPARE(heard.focused, QStringList{"cmdProceed"});
+        rig.button("backButton")->click();
+        QCOMPARE(heard.focused, QStringList{"castButton"});
     }
 
     void theNumberOfDiceIsTold() {
         MainWindowRig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
-        auto* list = rig.get(QStringLiteral("cboNoOfDice"));
+        auto* list = rig.get(QStringLiteral("diceCountBox"));
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
         QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("4"));
         list->setFocus();
@@ -133,20 +133,21 @@ private Q_SLOTS:
         MainWindowRig rig;
         rig.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&rig.window, kHangGuardMs));
-        for (const char* name : {"Label14", "lblFullBrand"}) {
+        for (const char* name : {"forumLink", "fullBrandLink"}) {
             auto* link = rig.get<LinkLabel>(QString::fromLatin1(name));
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(link);
             QCOMPARE(iface->role(), QAccessible::Link);
             QCOMPARE(iface->text(QAccessible::Name), link->text());
             QVERIFY(!iface->state().invisible);
         }
-        QVERIFY(QAccessible::queryAccessibleInterface(rig.get(QStringLiteral("lblCobrand")))
+        QVERIFY(QAccessible::queryAccessibleInterface(rig.get(QStringLiteral("coBrandLink")))
                     ->state()
                     .invisible);
-        QCOMPARE(QAccessible::queryAccessibleInterface(rig.get(QStringLiteral("pages")))->role(),
-                 QAccessible::Client);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(rig.get(QStringLiteral("pageStack")))->role(),
+            QAccessible::Client);
         // A link can be pressed through the screen reader, as with a click.
-        auto* link = rig.get<LinkLabel>(QStringLiteral("Label14"));
+        auto* link = rig.get<LinkLabel>(QStringLiteral("forumLink"));
         QAccessibleActionInterface* action =
             QAccessible::queryAccessibleInterface(link)->actionInterface();
         QVERIFY(action);
@@ -158,17 +159,17 @@ private Q_SLOTS:
     // placeholder: the placeholder goes only after the focus was reported.
     void exitScreenBoxesAreNamed() {
         FakeServices fakes({0.3f});
-        frmExit screen(fakes.services);
+        ExitScreen screen(fakes.services);
         screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&screen, kHangGuardMs));
-        screen.findChild<QWidget*>(QStringLiteral("cmdClose"))->setFocus();
+        screen.findChild<QWidget*>(QStringLiteral("exitButton"))->setFocus();
         Listener heard(&screen);
         for (int i = 0; i < 4; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QApplication::processEvents();
         }
         QCOMPARE(heard.focused,
-                 (QStringList{"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"}));
+                 (QStringList{"nameBox", "emailBox", "friendNameBox", "friendEmailBox"}));
         const QStringList names{"Your Name", "Your Email Address", "Friend's Name",
                                 "Friend's Email Address"};
         // Each is named, and still shows its placeholder when the focus
@@ -180,11 +181,11 @@ private Q_SLOTS:
                     ->text(QAccessible::Name),
                 names[i]);
         QTRY_COMPARE_WITH_TIMEOUT(
-            screen.findChild<QLineEdit*>(QStringLiteral("txtFriendEmail"))->text(), QString(),
+            screen.findChild<QLineEdit*>(QStringLiteral("friendEmailBox"))->text(), QString(),
             kHangGuardMs);
         // The form's heading is the name of the group the boxes are in.
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(
-            screen.findChild<QWidget*>(QStringLiteral("txtName")));
+            screen.findChild<QWidget*>(QStringLiteral("nameBox")));
         QCOMPARE(box->parent()->text(QAccessible::Name), QStringLiteral("Refer A Friend"));
     }
 };

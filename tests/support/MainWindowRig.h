@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Doubles.h"
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -17,7 +17,7 @@ struct MainWindowRig {
     FakeMessageBoxes& boxes = fakes.boxes;
     FakeUrlOpener& opener = fakes.opener;
     const modHelp& help = fakes.help;
-    frmMain window{fakes.services};
+    MainWindow window{fakes.services};
 
     // The control of that name; a missing one ends the test at once.
     template <typename T = QWidget> T* get(const QString& name) {
@@ -30,10 +30,10 @@ struct MainWindowRig {
 
     // Chooses n dice and starts the cast.
     void cast(int n) {
-        get<QComboBox>(QStringLiteral("cboNoOfDice"))->setCurrentText(QString::number(n));
-        button("cmdProceed")->click();
+        get<QComboBox>(QStringLiteral("diceCountBox"))->setCurrentText(QString::number(n));
+        button("castButton")->click();
     }
-    void press() { button("cmdThrowDice")->click(); }
+    void press() { button("throwButton")->click(); }
 
     // A whole cast whose dice end with these values, up to the result page.
     void castAndShow(const std::vector<int>& values) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The result page: the eight lines of a reading, and the way back.
+// The result page (ResultPage.ui): the eight lines of a reading, and the way back.
 #pragma once
 
 #include "EnochianNumerology.h"
@@ -7,44 +7,48 @@
 
 #include <QtGlobal>
 #include <array>
+#include <memory>
 #include <vector>
 
-class QAction;
 class QLabel;
-class QPushButton;
 
 namespace dicemere {
+
+namespace Ui {
+class ResultPage;
+}
 
 // Text i of a reading (reading::Text) in the user's language.
 QString ReadingLine(const reading::Reading& r, std::size_t text);
 // How the reading's number came about: "Dice 5, 6: the combination 5+6 gives 11".
 QString ReadingExplanation(const reading::Reading& r);
 
-class fraResult final : public PageFrame {
+class ResultPage final : public PageFrame {
     Q_OBJECT
 public:
-    explicit fraResult(QWidget* parent = nullptr);
+    explicit ResultPage(QWidget* parent = nullptr);
+    ~ResultPage() override;
 
     QWidget* FocusControl() const override;
-    // Writes the reading of a cast with these dice values into lblResult(0)
-    // to lblResult(7).
+    // Writes the reading of a cast with these dice values into the page's
+    // eight value labels.
     void ShowEnochianReading(const std::vector<qint16>& diceValues);
     // The eight headings and values, one line each, in the order they are shown.
     QString ReadingText() const;
 
 Q_SIGNALS:
     // Back was pressed.
-    void back();
+    void backRequested();
 
 private:
-    void cmdBack_Click();
-    void mnuCopyReading_Click() const;
+    // The whole reading to the clipboard: Ctrl+C or the page's context menu.
+    void CopyReading() const;
 
-    // One heading and one value per line of the page, top to bottom.
+    std::unique_ptr<Ui::ResultPage> ui_;
+    // One heading and one value per line of the page, top to bottom, in the
+    // order of a reading's texts (reading::Text).
     std::array<QLabel*, 8> headings_{};
-    std::array<QLabel*, 8> lblResult_{};
-    QAction* mnuCopyReading_ = nullptr;
-    QPushButton* cmdBack_ = nullptr;
+    std::array<QLabel*, 8> values_{};
 };
 
 } // namespace dicemere

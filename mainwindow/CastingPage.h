@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The casting page: the board, the four dice and the button that throws them.
+// The casting page (CastingPage.ui): the board, the four dice and the button
+// that throws them.
 #pragma once
 
 #include "DiceCast.h"
@@ -7,12 +8,15 @@
 #include "PageStack.h"
 
 #include <array>
-
-class QPushButton;
+#include <memory>
 
 namespace dicemere {
 
-// The casting board: a filled circle.
+namespace Ui {
+class CastingPage;
+}
+
+// The casting board: a filled circle. The form uses it as a promoted QWidget.
 class CircleShape final : public QWidget {
     Q_OBJECT
 public:
@@ -22,13 +26,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class fraIntermediate final : public PageFrame {
+class CastingPage final : public PageFrame {
     Q_OBJECT
 public:
     // The page shows the window's cast with the window's pictures; the recast
     // message goes through the boxes.
-    fraIntermediate(DiceCast& cast, const DiceImageList& pictures, MessageBoxes& boxes,
-                    QWidget* parent = nullptr);
+    CastingPage(DiceCast& cast, const DiceImageList& pictures, MessageBoxes& boxes,
+                QWidget* parent = nullptr);
+    ~CastingPage() override;
 
     QWidget* FocusControl() const override;
     // Parks the dice and starts a cast of n dice; false, with nothing started,
@@ -40,15 +45,17 @@ Q_SIGNALS:
     void resultAsked();
 
 private:
-    void cmdThrowDice_Click();
+    // The press of the throw button: the next die, the invitation to see the
+    // result, or the result.
+    void Throw();
     void PresentDie(int slot, Landing landing, int face);
 
+    std::unique_ptr<Ui::CastingPage> ui_;
     DiceCast& cast_;
-    const DiceImageList& IMG_Dice_;
+    const DiceImageList& dicePictures_;
     MessageBoxes& boxes_;
-    CircleShape* shpCircle_ = nullptr;
-    std::array<DieImage*, 4> imgDice_{};
-    QPushButton* cmdThrowDice_ = nullptr;
+    // The dice in the order they are thrown.
+    std::array<DieImage*, 4> dice_{};
 };
 
 } // namespace dicemere
