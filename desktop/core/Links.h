@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string_view>
 
 namespace dicemere {
 
@@ -28,7 +27,7 @@ constexpr std::array<char, N + M - 1> JoinAddress(const char (&site)[N], const c
 namespace sites {
 inline constexpr const auto& kMaker = kMakerSite;
 // The maker's site as the windows write it, without its scheme.
-inline constexpr const char* kMakerHost = kMakerSite + std::string_view(kMakerSite).find("://") + 3;
+inline constexpr const char* kMakerHost = kMakerSiteHost;
 inline constexpr const auto& kProduct = kProductSite;
 // The maker's site for help and its offers.
 inline constexpr char kHelp[] = "https://help.example.com";
