@@ -2,35 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>DiceCast</name>
-    <message numerus="yes">
-        <source>You have thrown %1 out of %n times</source>
-        <translation>
-            <numerusform>Sie haben %1 von %n Würfel geworfen</numerusform>
-            <numerusform>Sie haben %1 von %n Würfeln geworfen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>Würfel %1 liegt auf dem Rand des Kreises. Bitte werfen Sie ihn erneut.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>Mein henochisches &amp;Ergebnis anzeigen</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere ist eine numerologische Wahrsagemethode, die Würfel mit Zahlen verknüpft und Ihnen hilft, Lösungen für Ihre Probleme zu finden.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Bieten Sie dieses Programm unter Ihrer Marke an.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -606,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>Das Programm wird bereits ausgeführt.</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -799,23 +763,22 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Möglicherweise ist ein Update für dieses Programm verfügbar.
-Möchten Sie nach Updates suchen?</translation>
+        <source>Click here to visit %1</source>
+        <translation>Besuchen Sie %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Weitere Details ansehen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
-    <message>
-        <source>Dicemere icon</source>
-        <translation>Dicemere-Symbol</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>im Kreis</translation>
@@ -834,104 +797,25 @@ Möchten Sie nach Updates suchen?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Konzentrieren Sie sich auf Ihr Problem und würfeln Sie.</translation>
+    <name>dicemere::DiceCast</name>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Sie haben %1 von %n Würfel geworfen</numerusform>
+            <numerusform>Sie haben %1 von %n Würfeln geworfen</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Anzahl der Würfel wählen</translation>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>Mein henochisches &amp;Ergebnis anzeigen</translation>
     </message>
     <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>Auf Ihr Problem &amp;konzentrieren und würfeln</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Würfelwerte %1: Die Kombination %2 ergibt %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Würfelwerte %1: Die Summe ist %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Henochische Zahl</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Beschreibung der henochischen Zahl</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interpretation</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Stein</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Kraut</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Ätherisches Öl</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Bachblüte</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Deutung kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Zurück</translation>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>Würfel %1 liegt auf dem Rand des Kreises. Bitte werfen Sie ihn erneut.</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Besuchen Sie %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>Weitere Details ansehen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
-    <message>
-        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
-        <translation>Besuchen Sie www.example.com oft. Jeder Besuch in unserem Mystik-Forum hilft uns, kostenlose Programme wie Dicemere lebendig und aktuell zu halten.</translation>
-    </message>
-    <message>
-        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
-        <translation>Schauen Sie regelmäßig im Forum von www.example.com vorbei. Ihre Besuche sorgen dafür, dass Programme wie dieses gepflegt werden und kostenlos bleiben.</translation>
-    </message>
-    <message>
-        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>Gefällt Ihnen Dicemere? Tauschen Sie sich jede Woche auf www.example.com mit anderen Suchenden aus: Die Besucher des Forums finanzieren Programme wie dieses.</translation>
-    </message>
-    <message>
-        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>Machen Sie www.example.com zu Ihrer festen Anlaufstelle. Jeder Besuch in unserem Forum hilft, Dicemere und unsere anderen kostenlosen Programme zu pflegen.</translation>
-    </message>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>Besuchen Sie jetzt %1</translation>
@@ -960,24 +844,70 @@ Möchten Sie nach Updates suchen?</translation>
         <source>Click Here To Visit Example Apps</source>
         <translation>Besuchen Sie Example Apps</translation>
     </message>
+    <message>
+        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
+        <translation>Besuchen Sie www.example.com oft. Jeder Besuch in unserem Mystik-Forum hilft uns, kostenlose Programme wie Dicemere lebendig und aktuell zu halten.</translation>
+    </message>
+    <message>
+        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
+        <translation>Schauen Sie regelmäßig im Forum von www.example.com vorbei. Ihre Besuche sorgen dafür, dass Programme wie dieses gepflegt werden und kostenlos bleiben.</translation>
+    </message>
+    <message>
+        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
+        <translation>Gefällt Ihnen Dicemere? Tauschen Sie sich jede Woche auf www.example.com mit anderen Suchenden aus: Die Besucher des Forums finanzieren Programme wie dieses.</translation>
+    </message>
+    <message>
+        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
+        <translation>Machen Sie www.example.com zu Ihrer festen Anlaufstelle. Jeder Besuch in unserem Forum hilft, Dicemere und unsere anderen kostenlosen Programme zu pflegen.</translation>
+    </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Konzentrieren Sie sich auf Ihr Problem und würfeln Sie.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Anzahl der Würfel wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>Auf Ihr Problem &amp;konzentrieren und würfeln</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Dicemere-Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>Das beliebteste Mystik-Forum im Internet. Besuchen Sie jetzt %1.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Versehen Sie dieses Programm mit der Marke Ihrer Website und gewinnen Sie mehr treue Besucher. Platzieren Sie hier Namen &amp;&amp; Link Ihrer Website. Details finden Sie unter „Hilfe“. Klicken Sie hier für mehr Informationen zum Co-Branding.</translation>
+    </message>
+    <message>
+        <source>%1 Click here for more details.</source>
+        <translation>%1 Klicken Sie hier für weitere Details.</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -1003,17 +933,9 @@ Möchten Sie nach Updates suchen?</translation>
         <source>Make Money &amp;Online</source>
         <translation>Online &amp;Geld verdienen</translation>
     </message>
-    <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Versehen Sie dieses Programm mit der Marke Ihrer Website und gewinnen Sie mehr treue Besucher. Platzieren Sie hier Namen &amp;&amp; Link Ihrer Website. Details finden Sie unter „Hilfe“. Klicken Sie hier für mehr Informationen zum Co-Branding.</translation>
-    </message>
-    <message>
-        <source>%1 Click here for more details.</source>
-        <translation>%1 Klicken Sie hier für weitere Details.</translation>
-    </message>
 </context>
 <context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein.</translation>
@@ -1065,6 +987,84 @@ Möchten Sie nach Updates suchen?</translation>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>E-Mail-Adressen dürfen keine Leerzeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Möglicherweise ist ein Update für dieses Programm verfügbar.
+Möchten Sie nach Updates suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Henochische Zahl</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Beschreibung der henochischen Zahl</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretation</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Stein</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Kraut</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Ätherisches Öl</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Bachblüte</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Deutung kopieren</translation>
+    </message>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Würfelwerte %1: Die Kombination %2 ergibt %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Würfelwerte %1: Die Summe ist %2</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere ist eine numerologische Wahrsagemethode, die Würfel mit Zahlen verknüpft und Ihnen hilft, Lösungen für Ihre Probleme zu finden.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Bieten Sie dieses Programm unter Ihrer Marke an.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Das Programm wird bereits ausgeführt.</translation>
     </message>
 </context>
 </TS>

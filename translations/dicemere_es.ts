@@ -2,35 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>DiceCast</name>
-    <message numerus="yes">
-        <source>You have thrown %1 out of %n times</source>
-        <translation>
-            <numerusform>Ha hecho %1 de %n lanzamiento</numerusform>
-            <numerusform>Ha hecho %1 de %n lanzamientos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>El dado %1 ha caído en el borde del círculo. Vuelva a lanzarlo.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>&amp;Ver mi resultado de numerología enoquiana</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere es un método de adivinación numerológica que relaciona dados y números para ayudarle a encontrar soluciones a sus problemas.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Trabaje desde casa: monte su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -606,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>El programa ya se está ejecutando</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -799,23 +763,22 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Puede que haya una actualización disponible para este programa.
-¿Desea buscar actualizaciones?</translation>
+        <source>Click here to visit %1</source>
+        <translation>Visite %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Ver más detalles</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
-    <message>
-        <source>Dicemere icon</source>
-        <translation>Icono de Dicemere</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>dentro del círculo</translation>
@@ -834,104 +797,25 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Concéntrese en su problema y lance los dados.</translation>
+    <name>dicemere::DiceCast</name>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Ha hecho %1 de %n lanzamiento</numerusform>
+            <numerusform>Ha hecho %1 de %n lanzamientos</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Elija cuántos dados lanzar</translation>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>&amp;Ver mi resultado de numerología enoquiana</translation>
     </message>
     <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>&amp;Concéntrese en su problema y lance los dados</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dados: %1; la combinación %2 da %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dados: %1; la suma es %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Número enoquiano</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Descripción del número enoquiano</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interpretación</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Piedra</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Tótem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Hierba</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Aceite esencial</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Remedio floral</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copiar resultado</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Volver</translation>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>El dado %1 ha caído en el borde del círculo. Vuelva a lanzarlo.</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Visite %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>Ver más detalles</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
-    <message>
-        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
-        <translation>Visite www.example.com a menudo. Cada visita a nuestro foro de debate místico nos ayuda a mantener vivos y actualizados programas gratuitos como Dicemere.</translation>
-    </message>
-    <message>
-        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
-        <translation>Pásese con regularidad por el foro de debate de www.example.com. Sus visitas son lo que mantiene programas como este actualizados y gratuitos.</translation>
-    </message>
-    <message>
-        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>¿Le gusta Dicemere? Venga cada semana a conversar con otros buscadores en www.example.com: los visitantes del foro son quienes costean programas como este.</translation>
-    </message>
-    <message>
-        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>Haga de www.example.com una parada habitual. Cada visita a nuestro foro contribuye al mantenimiento de Dicemere y de nuestros demás programas gratuitos.</translation>
-    </message>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>Visitar %1 ahora</translation>
@@ -960,24 +844,70 @@ Do you want to check for an update?</source>
         <source>Click Here To Visit Example Apps</source>
         <translation>Haga clic para ver Example Apps</translation>
     </message>
+    <message>
+        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
+        <translation>Visite www.example.com a menudo. Cada visita a nuestro foro de debate místico nos ayuda a mantener vivos y actualizados programas gratuitos como Dicemere.</translation>
+    </message>
+    <message>
+        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
+        <translation>Pásese con regularidad por el foro de debate de www.example.com. Sus visitas son lo que mantiene programas como este actualizados y gratuitos.</translation>
+    </message>
+    <message>
+        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
+        <translation>¿Le gusta Dicemere? Venga cada semana a conversar con otros buscadores en www.example.com: los visitantes del foro son quienes costean programas como este.</translation>
+    </message>
+    <message>
+        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
+        <translation>Haga de www.example.com una parada habitual. Cada visita a nuestro foro contribuye al mantenimiento de Dicemere y de nuestros demás programas gratuitos.</translation>
+    </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Concéntrese en su problema y lance los dados.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Elija cuántos dados lanzar</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>&amp;Concéntrese en su problema y lance los dados</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Icono de Dicemere</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>El foro de debate místico más popular de Internet. Haga clic para visitar %1 ahora.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Personalice este programa con la marca de su sitio y gane fidelidad y tráfico. Ponga aquí el nombre &amp;&amp; enlace de su sitio. Consulte la «Ayuda» para más detalles. Haga clic aquí para saber más sobre la marca compartida.</translation>
+    </message>
+    <message>
+        <source>%1 Click here for more details.</source>
+        <translation>%1 Haga clic aquí para más detalles.</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -1003,17 +933,9 @@ Do you want to check for an update?</source>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Ganar dinero en línea</translation>
     </message>
-    <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Personalice este programa con la marca de su sitio y gane fidelidad y tráfico. Ponga aquí el nombre &amp;&amp; enlace de su sitio. Consulte la «Ayuda» para más detalles. Haga clic aquí para saber más sobre la marca compartida.</translation>
-    </message>
-    <message>
-        <source>%1 Click here for more details.</source>
-        <translation>%1 Haga clic aquí para más detalles.</translation>
-    </message>
 </context>
 <context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Introduzca direcciones de correo electrónico distintas</translation>
@@ -1065,6 +987,84 @@ Do you want to check for an update?</source>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>El correo electrónico no puede contener espacios</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización disponible para este programa.
+¿Desea buscar actualizaciones?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Número enoquiano</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Descripción del número enoquiano</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretación</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Piedra</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Tótem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Hierba</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Aceite esencial</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Remedio floral</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dados: %1; la combinación %2 da %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dados: %1; la suma es %2</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere es un método de adivinación numerológica que relaciona dados y números para ayudarle a encontrar soluciones a sus problemas.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Trabaje desde casa: monte su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>El programa ya se está ejecutando</translation>
     </message>
 </context>
 </TS>

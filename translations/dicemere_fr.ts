@@ -2,35 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>DiceCast</name>
-    <message numerus="yes">
-        <source>You have thrown %1 out of %n times</source>
-        <translation>
-            <numerusform>Vous avez lancé %1 dé sur %n</numerusform>
-            <numerusform>Vous avez lancé %1 des %n dés</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>Le dé %1 est sur le bord du cercle. Veuillez le relancer.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>&amp;Voir mon résultat de numérologie énochienne</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere est une méthode de divination numérologique qui relie les dés et les nombres pour vous aider à trouver des solutions à vos problèmes.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Travaillez de chez vous&#x202f;: lancez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -606,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>Le logiciel est déjà en cours d&apos;exécution</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -799,23 +763,22 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible.
-Voulez-vous rechercher une mise à jour&#x202f;?</translation>
+        <source>Click here to visit %1</source>
+        <translation>Cliquez pour visiter %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
-    <message>
-        <source>Dicemere icon</source>
-        <translation>Icône de Dicemere</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>à l&apos;intérieur du cercle</translation>
@@ -834,104 +797,25 @@ Voulez-vous rechercher une mise à jour&#x202f;?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Concentrez-vous sur votre problème et lancez les dés.</translation>
+    <name>dicemere::DiceCast</name>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Vous avez lancé %1 dé sur %n</numerusform>
+            <numerusform>Vous avez lancé %1 des %n dés</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Nombre de dés à lancer</translation>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>&amp;Voir mon résultat de numérologie énochienne</translation>
     </message>
     <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>&amp;Concentrez-vous sur votre problème et lancez les dés</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dés obtenus&#x202f;: %1&#x202f;; la combinaison %2 donne %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dés obtenus&#x202f;: %1&#x202f;; total %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Nombre énochien</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Description du nombre énochien</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interprétation</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Pierre</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Plante</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Huile essentielle</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Élixir floral</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copier le résultat</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Retour</translation>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>Le dé %1 est sur le bord du cercle. Veuillez le relancer.</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Cliquez pour visiter %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>En savoir plus</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
-    <message>
-        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
-        <translation>Visitez souvent www.example.com. Chaque visite sur notre forum de discussion ésotérique nous aide à faire vivre et à tenir à jour des logiciels gratuits comme Dicemere.</translation>
-    </message>
-    <message>
-        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
-        <translation>Passez régulièrement sur le forum de discussion de www.example.com. Ce sont vos visites qui permettent à des logiciels comme celui-ci de rester entretenus et gratuits.</translation>
-    </message>
-    <message>
-        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>Vous aimez Dicemere&#x202f;? Venez discuter chaque semaine avec d&apos;autres esprits en quête sur www.example.com&#x202f;: ce sont les visiteurs du forum qui financent des logiciels comme celui-ci.</translation>
-    </message>
-    <message>
-        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>Faites de www.example.com un rendez-vous régulier. Chaque visite sur notre forum contribue à l&apos;entretien de Dicemere et de nos autres logiciels gratuits.</translation>
-    </message>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>Visiter %1 maintenant</translation>
@@ -960,24 +844,70 @@ Voulez-vous rechercher une mise à jour&#x202f;?</translation>
         <source>Click Here To Visit Example Apps</source>
         <translation>Découvrez Example Apps</translation>
     </message>
+    <message>
+        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
+        <translation>Visitez souvent www.example.com. Chaque visite sur notre forum de discussion ésotérique nous aide à faire vivre et à tenir à jour des logiciels gratuits comme Dicemere.</translation>
+    </message>
+    <message>
+        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
+        <translation>Passez régulièrement sur le forum de discussion de www.example.com. Ce sont vos visites qui permettent à des logiciels comme celui-ci de rester entretenus et gratuits.</translation>
+    </message>
+    <message>
+        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
+        <translation>Vous aimez Dicemere&#x202f;? Venez discuter chaque semaine avec d&apos;autres esprits en quête sur www.example.com&#x202f;: ce sont les visiteurs du forum qui financent des logiciels comme celui-ci.</translation>
+    </message>
+    <message>
+        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
+        <translation>Faites de www.example.com un rendez-vous régulier. Chaque visite sur notre forum contribue à l&apos;entretien de Dicemere et de nos autres logiciels gratuits.</translation>
+    </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Concentrez-vous sur votre problème et lancez les dés.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Nombre de dés à lancer</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>&amp;Concentrez-vous sur votre problème et lancez les dés</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Icône de Dicemere</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>Le forum ésotérique le plus populaire du Web. Cliquez pour visiter %1 maintenant.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Mettez ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp;&amp; le lien de votre site. Consultez «&#x202f;Aide&#x202f;» pour plus de détails. Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+    </message>
+    <message>
+        <source>%1 Click here for more details.</source>
+        <translation>%1 Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -1003,17 +933,9 @@ Voulez-vous rechercher une mise à jour&#x202f;?</translation>
         <source>Make Money &amp;Online</source>
         <translation>Gagner de l&apos;argent en &amp;ligne</translation>
     </message>
-    <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Mettez ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp;&amp; le lien de votre site. Consultez «&#x202f;Aide&#x202f;» pour plus de détails. Cliquez ici pour en savoir plus sur le co-marquage.</translation>
-    </message>
-    <message>
-        <source>%1 Click here for more details.</source>
-        <translation>%1 Cliquez ici pour en savoir plus.</translation>
-    </message>
 </context>
 <context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Veuillez saisir des adresses e-mail différentes</translation>
@@ -1065,6 +987,84 @@ Voulez-vous rechercher une mise à jour&#x202f;?</translation>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>Une adresse e-mail ne peut pas contenir d&apos;espace</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible.
+Voulez-vous rechercher une mise à jour&#x202f;?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Nombre énochien</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Description du nombre énochien</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interprétation</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pierre</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Plante</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Huile essentielle</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Élixir floral</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dés obtenus&#x202f;: %1&#x202f;; la combinaison %2 donne %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dés obtenus&#x202f;: %1&#x202f;; total %2</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere est une méthode de divination numérologique qui relie les dés et les nombres pour vous aider à trouver des solutions à vos problèmes.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Travaillez de chez vous&#x202f;: lancez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Le logiciel est déjà en cours d&apos;exécution</translation>
     </message>
 </context>
 </TS>

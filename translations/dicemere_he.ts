@@ -2,35 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="he">
 <context>
-    <name>DiceCast</name>
-    <message numerus="yes">
-        <source>You have thrown %1 out of %n times</source>
-        <translation>
-            <numerusform>הטלתם %1 מתוך %n</numerusform>
-            <numerusform>הטלתם %1 מתוך %n קוביות</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>קובייה %1 נחתה על קו המעגל. נא להטיל אותה שוב.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>&amp;צפו בתוצאה הנומרולוגית האנוכיאנית</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>שיטת הניבוי הנומרולוגי Dicemere מקשרת בין קוביות למספרים כדי לעזור לכם למצוא פתרונות לבעיות שלכם.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>הזדמנות לעסק מהבית: הקימו עסק משלכם באינטרנט והרוויחו כסף ברשת. קבלו את התוכנה הזאת במיתוג מלא של האתר שלכם.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -606,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>התוכנה כבר פועלת</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -799,23 +763,22 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>ייתכן שקיים עדכון זמין לתוכנה הזאת.
-האם לבדוק אם יש עדכון?</translation>
+        <source>Click here to visit %1</source>
+        <translation>בקרו באתר ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>לחצו כאן לפרטים נוספים</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
-    <message>
-        <source>Dicemere icon</source>
-        <translation>סמל Dicemere</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>בתוך המעגל</translation>
@@ -834,104 +797,25 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>התמקדו בבעיה שמעסיקה אתכם והטילו את הקוביות.</translation>
+    <name>dicemere::DiceCast</name>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>הטלתם %1 מתוך %n</numerusform>
+            <numerusform>הטלתם %1 מתוך %n קוביות</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Choose number of dice to throw</source>
-        <translation>בחרו את מספר הקוביות להטלה</translation>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>&amp;צפו בתוצאה הנומרולוגית האנוכיאנית</translation>
     </message>
     <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>&amp;התרכזו בבעיה שלכם והטילו את הקוביות</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>ערכי הקוביות: ⁨%1⁩; הצירוף ⁨%2⁩ נותן ⁨%3⁩</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>ערכי הקוביות: ⁨%1⁩; הסכום: ⁨%2⁩</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>מספר אנוכיאני</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>תיאור המספר האנוכיאני</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>פירוש</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>אבן</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>טוטם</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>צמח מרפא</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>שמן אתרי</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>תמצית פרחים</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>העתקת התוצאה</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;חזרה</translation>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>קובייה %1 נחתה על קו המעגל. נא להטיל אותה שוב.</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>בקרו באתר ⁨%1⁩</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>לחצו כאן לפרטים נוספים</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>אישור</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
-    <message>
-        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
-        <translation>בקרו לעיתים קרובות באתר www.example.com. כל ביקור בפורום הדיונים המיסטי שלנו עוזר לנו לשמור על תוכנות חינמיות כמו Dicemere חיות ומעודכנות.</translation>
-    </message>
-    <message>
-        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
-        <translation>קפצו לבקר בקביעות בפורום הדיונים של www.example.com. הביקורים שלכם הם אלה שמאפשרים לתחזק תוכנות כמו זו ולהשאיר אותן חינמיות.</translation>
-    </message>
-    <message>
-        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>אוהבים את Dicemere? בואו לשוחח מדי שבוע עם מחפשי דרך אחרים באתר www.example.com: המבקרים בפורום הם אלה שמממנים תוכנות כמו זו.</translation>
-    </message>
-    <message>
-        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>הפכו את www.example.com לתחנה קבועה. כל ביקור בפורום שלנו תומך בתחזוקה של Dicemere ושל שאר התוכנות החינמיות שלנו.</translation>
-    </message>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>בקרו עכשיו באתר ⁨%1⁩</translation>
@@ -960,24 +844,70 @@ Do you want to check for an update?</source>
         <source>Click Here To Visit Example Apps</source>
         <translation>בקרו בקטלוג Example Apps</translation>
     </message>
+    <message>
+        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
+        <translation>בקרו לעיתים קרובות באתר www.example.com. כל ביקור בפורום הדיונים המיסטי שלנו עוזר לנו לשמור על תוכנות חינמיות כמו Dicemere חיות ומעודכנות.</translation>
+    </message>
+    <message>
+        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
+        <translation>קפצו לבקר בקביעות בפורום הדיונים של www.example.com. הביקורים שלכם הם אלה שמאפשרים לתחזק תוכנות כמו זו ולהשאיר אותן חינמיות.</translation>
+    </message>
+    <message>
+        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
+        <translation>אוהבים את Dicemere? בואו לשוחח מדי שבוע עם מחפשי דרך אחרים באתר www.example.com: המבקרים בפורום הם אלה שמממנים תוכנות כמו זו.</translation>
+    </message>
+    <message>
+        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
+        <translation>הפכו את www.example.com לתחנה קבועה. כל ביקור בפורום שלנו תומך בתחזוקה של Dicemere ושל שאר התוכנות החינמיות שלנו.</translation>
+    </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>התמקדו בבעיה שמעסיקה אתכם והטילו את הקוביות.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>בחרו את מספר הקוביות להטלה</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>&amp;התרכזו בבעיה שלכם והטילו את הקוביות</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>סמל Dicemere</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>הפורום המיסטי הפופולרי ביותר ברשת. לחצו כאן כדי לבקר עכשיו באתר ⁨%1⁩.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>מתגו את התוכנה הזאת בשם האתר שלכם. הגבירו את הנאמנות ואת התנועה לאתר שלכם. הציבו כאן את שם האתר שלכם &amp;&amp; קישור אליו. לפרטים, עיינו ב&quot;עזרה&quot;. לחצו כאן למידע נוסף על מיתוג משותף.</translation>
+    </message>
+    <message>
+        <source>%1 Click here for more details.</source>
+        <translation>%1 לחצו כאן לפרטים נוספים.</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;קובץ</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;יציאה</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;עזרה</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;יציאה</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -1003,17 +933,9 @@ Do you want to check for an update?</source>
         <source>Make Money &amp;Online</source>
         <translation>הרוויחו &amp;כסף ברשת</translation>
     </message>
-    <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>מתגו את התוכנה הזאת בשם האתר שלכם. הגבירו את הנאמנות ואת התנועה לאתר שלכם. הציבו כאן את שם האתר שלכם &amp;&amp; קישור אליו. לפרטים, עיינו ב&quot;עזרה&quot;. לחצו כאן למידע נוסף על מיתוג משותף.</translation>
-    </message>
-    <message>
-        <source>%1 Click here for more details.</source>
-        <translation>%1 לחצו כאן לפרטים נוספים.</translation>
-    </message>
 </context>
 <context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>נא להזין כתובות דוא״ל שונות זו מזו</translation>
@@ -1065,6 +987,84 @@ Do you want to check for an update?</source>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>כתובת דוא״ל אינה יכולה להכיל רווח</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>ייתכן שקיים עדכון זמין לתוכנה הזאת.
+האם לבדוק אם יש עדכון?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Enochian Number</source>
+        <translation>מספר אנוכיאני</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>תיאור המספר האנוכיאני</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>פירוש</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>אבן</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>טוטם</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>צמח מרפא</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>שמן אתרי</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>תמצית פרחים</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;חזרה</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>העתקת התוצאה</translation>
+    </message>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>ערכי הקוביות: ⁨%1⁩; הצירוף ⁨%2⁩ נותן ⁨%3⁩</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>ערכי הקוביות: ⁨%1⁩; הסכום: ⁨%2⁩</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>שיטת הניבוי הנומרולוגי Dicemere מקשרת בין קוביות למספרים כדי לעזור לכם למצוא פתרונות לבעיות שלכם.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>הזדמנות לעסק מהבית: הקימו עסק משלכם באינטרנט והרוויחו כסף ברשת. קבלו את התוכנה הזאת במיתוג מלא של האתר שלכם.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>התוכנה כבר פועלת</translation>
     </message>
 </context>
 </TS>

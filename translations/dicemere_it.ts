@@ -2,35 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>DiceCast</name>
-    <message numerus="yes">
-        <source>You have thrown %1 out of %n times</source>
-        <translation>
-            <numerusform>Hai effettuato %1 lancio su %n</numerusform>
-            <numerusform>Hai effettuato %1 dei %n lanci</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>Il dado %1 è caduto sul bordo del cerchio. Lancialo di nuovo.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>&amp;Mostra il risultato numerologico enochiano</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere è un metodo di divinazione numerologica che mette in relazione dadi e numeri per aiutarti a trovare soluzioni ai tuoi problemi.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Lavora da casa: avvia la tua attività su Internet e guadagna online. Ottieni questo programma con il marchio del tuo sito web.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -606,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>Il programma è già in esecuzione</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -799,23 +763,22 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Potrebbe essere disponibile un aggiornamento di questo programma.
-Vuoi cercare gli aggiornamenti?</translation>
+        <source>Click here to visit %1</source>
+        <translation>Visita %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Scopri di più</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
-    <message>
-        <source>Dicemere icon</source>
-        <translation>Icona di Dicemere</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>dentro il cerchio</translation>
@@ -834,104 +797,25 @@ Vuoi cercare gli aggiornamenti?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Concentrati sul tuo problema e lancia i dadi.</translation>
+    <name>dicemere::DiceCast</name>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Hai effettuato %1 lancio su %n</numerusform>
+            <numerusform>Hai effettuato %1 dei %n lanci</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Scegli quanti dadi lanciare</translation>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>&amp;Mostra il risultato numerologico enochiano</translation>
     </message>
     <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>&amp;Concentrati sul tuo problema e lancia i dadi</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dadi: %1; la combinazione %2 dà %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dadi: %1; la somma è %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Numero enochiano</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Descrizione del numero enochiano</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interpretazione</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Pietra</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Erba</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Olio essenziale</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Rimedio floreale</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copia risultato</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Indietro</translation>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>Il dado %1 è caduto sul bordo del cerchio. Lancialo di nuovo.</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Visita %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>Scopri di più</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
-    <message>
-        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
-        <translation>Visita spesso www.example.com. Ogni visita al nostro forum di discussione sul misticismo ci aiuta a mantenere vivi e aggiornati programmi gratuiti come Dicemere.</translation>
-    </message>
-    <message>
-        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
-        <translation>Passa regolarmente dal forum di discussione di www.example.com. Sono le tue visite a mantenere aggiornati e gratuiti programmi come questo.</translation>
-    </message>
-    <message>
-        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>Ti piace Dicemere? Vieni ogni settimana a parlare con altri cercatori spirituali su www.example.com: sono i visitatori del forum a pagare programmi come questo.</translation>
-    </message>
-    <message>
-        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>Fai di www.example.com una tappa fissa. Ogni visita al nostro forum contribuisce a mantenere Dicemere e gli altri nostri programmi gratuiti.</translation>
-    </message>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>Visita subito %1</translation>
@@ -960,24 +844,70 @@ Vuoi cercare gli aggiornamenti?</translation>
         <source>Click Here To Visit Example Apps</source>
         <translation>Visita Example Apps</translation>
     </message>
+    <message>
+        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
+        <translation>Visita spesso www.example.com. Ogni visita al nostro forum di discussione sul misticismo ci aiuta a mantenere vivi e aggiornati programmi gratuiti come Dicemere.</translation>
+    </message>
+    <message>
+        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
+        <translation>Passa regolarmente dal forum di discussione di www.example.com. Sono le tue visite a mantenere aggiornati e gratuiti programmi come questo.</translation>
+    </message>
+    <message>
+        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
+        <translation>Ti piace Dicemere? Vieni ogni settimana a parlare con altri cercatori spirituali su www.example.com: sono i visitatori del forum a pagare programmi come questo.</translation>
+    </message>
+    <message>
+        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
+        <translation>Fai di www.example.com una tappa fissa. Ogni visita al nostro forum contribuisce a mantenere Dicemere e gli altri nostri programmi gratuiti.</translation>
+    </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Concentrati sul tuo problema e lancia i dadi.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Scegli quanti dadi lanciare</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>&amp;Concentrati sul tuo problema e lancia i dadi</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Icona di Dicemere</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>Il forum di misticismo più popolare del web. Fai clic qui per visitare subito %1.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Personalizza questo programma con il marchio del tuo sito e aumenta fedeltà e traffico. Inserisci qui il nome &amp;&amp; link del tuo sito. Consulta il menu «Aiuto» per i dettagli. Fai clic qui per saperne di più sul co-branding.</translation>
+    </message>
+    <message>
+        <source>%1 Click here for more details.</source>
+        <translation>%1 Fai clic qui per maggiori dettagli.</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Esci</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -1003,17 +933,9 @@ Vuoi cercare gli aggiornamenti?</translation>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Guadagna online</translation>
     </message>
-    <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Personalizza questo programma con il marchio del tuo sito e aumenta fedeltà e traffico. Inserisci qui il nome &amp;&amp; link del tuo sito. Consulta il menu «Aiuto» per i dettagli. Fai clic qui per saperne di più sul co-branding.</translation>
-    </message>
-    <message>
-        <source>%1 Click here for more details.</source>
-        <translation>%1 Fai clic qui per maggiori dettagli.</translation>
-    </message>
 </context>
 <context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Inserisci indirizzi email diversi</translation>
@@ -1065,6 +987,84 @@ Vuoi cercare gli aggiornamenti?</translation>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>L&apos;indirizzo email non può contenere spazi</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Potrebbe essere disponibile un aggiornamento di questo programma.
+Vuoi cercare gli aggiornamenti?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Numero enochiano</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Descrizione del numero enochiano</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretazione</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pietra</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Erba</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Olio essenziale</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Rimedio floreale</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copia risultato</translation>
+    </message>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dadi: %1; la combinazione %2 dà %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dadi: %1; la somma è %2</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere è un metodo di divinazione numerologica che mette in relazione dadi e numeri per aiutarti a trovare soluzioni ai tuoi problemi.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Lavora da casa: avvia la tua attività su Internet e guadagna online. Ottieni questo programma con il marchio del tuo sito web.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Il programma è già in esecuzione</translation>
     </message>
 </context>
 </TS>

@@ -2,35 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>DiceCast</name>
-    <message numerus="yes">
-        <source>You have thrown %1 out of %n times</source>
-        <translation>
-            <numerusform>Você fez %1 de %n lançamento</numerusform>
-            <numerusform>Você fez %1 de %n lançamentos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>O dado %1 caiu na borda do círculo. Lance-o novamente.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>Ver meu &amp;resultado numerológico enoquiano</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere é um método de adivinhação numerológica que relaciona dados e números para ajudar você a encontrar soluções para seus problemas.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Monte seu próprio negócio em casa. Abra uma empresa na internet e ganhe dinheiro on-line. Tenha este programa com a marca do seu site.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -606,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>O programa já está em execução</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -799,23 +763,22 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Pode haver uma atualização disponível para este programa.
-Deseja verificar se há atualizações?</translation>
+        <source>Click here to visit %1</source>
+        <translation>Visite %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Clique aqui e saiba mais</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
-    <message>
-        <source>Dicemere icon</source>
-        <translation>Ícone do Dicemere</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>dentro do círculo</translation>
@@ -834,104 +797,25 @@ Deseja verificar se há atualizações?</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Concentre-se no problema em questão e lance os dados.</translation>
+    <name>dicemere::DiceCast</name>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Você fez %1 de %n lançamento</numerusform>
+            <numerusform>Você fez %1 de %n lançamentos</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Escolha quantos dados lançar</translation>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>Ver meu &amp;resultado numerológico enoquiano</translation>
     </message>
     <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>&amp;Concentre-se no seu problema e lance os dados</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Dados %1: a combinação %2 resulta em %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Dados %1: total %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Número enoquiano</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Descrição do número enoquiano</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interpretação</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Pedra</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Totem</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Erva</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Óleo essencial</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Floral</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Copiar resultado</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Voltar</translation>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>O dado %1 caiu na borda do círculo. Lance-o novamente.</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Visite %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>Clique aqui e saiba mais</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
-    <message>
-        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
-        <translation>Visite www.example.com com frequência. Cada visita ao nosso fórum místico nos ajuda a manter vivos e atualizados programas gratuitos como o Dicemere.</translation>
-    </message>
-    <message>
-        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
-        <translation>Passe regularmente pelo fórum de discussão do www.example.com. São as suas visitas que mantêm programas como este atualizados e gratuitos.</translation>
-    </message>
-    <message>
-        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>Gosta do Dicemere? Venha conversar com outros buscadores no www.example.com toda semana: são os visitantes do fórum que pagam por programas como este.</translation>
-    </message>
-    <message>
-        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>Inclua o www.example.com na sua rotina. Cada visita ao nosso fórum ajuda a manter o Dicemere e nossos outros programas gratuitos.</translation>
-    </message>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>Visite %1 agora</translation>
@@ -960,24 +844,70 @@ Deseja verificar se há atualizações?</translation>
         <source>Click Here To Visit Example Apps</source>
         <translation>Conheça a Example Apps</translation>
     </message>
+    <message>
+        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
+        <translation>Visite www.example.com com frequência. Cada visita ao nosso fórum místico nos ajuda a manter vivos e atualizados programas gratuitos como o Dicemere.</translation>
+    </message>
+    <message>
+        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
+        <translation>Passe regularmente pelo fórum de discussão do www.example.com. São as suas visitas que mantêm programas como este atualizados e gratuitos.</translation>
+    </message>
+    <message>
+        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
+        <translation>Gosta do Dicemere? Venha conversar com outros buscadores no www.example.com toda semana: são os visitantes do fórum que pagam por programas como este.</translation>
+    </message>
+    <message>
+        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
+        <translation>Inclua o www.example.com na sua rotina. Cada visita ao nosso fórum ajuda a manter o Dicemere e nossos outros programas gratuitos.</translation>
+    </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Concentre-se no problema em questão e lance os dados.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Escolha quantos dados lançar</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>&amp;Concentre-se no seu problema e lance os dados</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Ícone do Dicemere</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>Participe do fórum místico mais popular da internet. Clique aqui para visitar %1 agora.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Personalize este programa com a marca do seu site. Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome &amp;&amp; o link do seu site. Veja “Ajuda” para mais detalhes. Clique aqui para saber mais sobre co-branding.</translation>
+    </message>
+    <message>
+        <source>%1 Click here for more details.</source>
+        <translation>%1 Clique aqui para mais detalhes.</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Sair</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -1003,17 +933,9 @@ Deseja verificar se há atualizações?</translation>
         <source>Make Money &amp;Online</source>
         <translation>Ganhe dinheiro &amp;on-line</translation>
     </message>
-    <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Personalize este programa com a marca do seu site. Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome &amp;&amp; o link do seu site. Veja “Ajuda” para mais detalhes. Clique aqui para saber mais sobre co-branding.</translation>
-    </message>
-    <message>
-        <source>%1 Click here for more details.</source>
-        <translation>%1 Clique aqui para mais detalhes.</translation>
-    </message>
 </context>
 <context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Informe endereços de e-mail diferentes</translation>
@@ -1065,6 +987,84 @@ Deseja verificar se há atualizações?</translation>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>O endereço de e-mail não pode conter espaços</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Pode haver uma atualização disponível para este programa.
+Deseja verificar se há atualizações?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Número enoquiano</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Descrição do número enoquiano</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretação</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pedra</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Totem</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Erva</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Óleo essencial</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Floral</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Dados %1: a combinação %2 resulta em %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Dados %1: total %2</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere é um método de adivinhação numerológica que relaciona dados e números para ajudar você a encontrar soluções para seus problemas.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Monte seu próprio negócio em casa. Abra uma empresa na internet e ganhe dinheiro on-line. Tenha este programa com a marca do seu site.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>O programa já está em execução</translation>
     </message>
 </context>
 </TS>

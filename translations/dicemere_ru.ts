@@ -2,36 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
-    <name>DiceCast</name>
-    <message numerus="yes">
-        <source>You have thrown %1 out of %n times</source>
-        <translation>
-            <numerusform>Вы бросили %1 из %n кубика</numerusform>
-            <numerusform>Вы бросили %1 из %n кубиков</numerusform>
-            <numerusform>Вы бросили %1 из %n кубиков</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Dice %1 is in the border of the circle. Please recast it.</source>
-        <translation>Кубик %1 попал на край круга. Пожалуйста, бросьте его ещё раз.</translation>
-    </message>
-    <message>
-        <source>&amp;Get My Enochian Numerology Result</source>
-        <translation>Узнать мой енохианский &amp;результат</translation>
-    </message>
-</context>
-<context>
-    <name>Dicemere</name>
-    <message>
-        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
-        <translation>Dicemere — это метод нумерологического гадания, который связывает кубики с числами и помогает найти решение ваших проблем.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Работа на дому: откройте свой интернет-бизнес и зарабатывайте онлайн. Получите эту программу под маркой своего сайта.</translation>
-    </message>
-</context>
-<context>
     <name>EssentialOil</name>
     <message>
         <source>Tea Tree</source>
@@ -607,13 +577,6 @@
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <translation>Программа уже запущена.</translation>
-    </message>
-</context>
-<context>
     <name>Stone</name>
     <message>
         <source>Agate</source>
@@ -800,23 +763,22 @@
     </message>
 </context>
 <context>
-    <name>UpdateReminder</name>
+    <name>dicemere::AboutWindow</name>
     <message>
-        <source>There maybe an update to this software available
-Do you want to check for an update?</source>
-        <translation>Возможно, для этой программы доступно обновление.
-Проверить наличие обновлений?</translation>
+        <source>Click here to visit %1</source>
+        <translation>Посетить %1</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Узнать подробнее</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::IconPicture</name>
-    <message>
-        <source>Dicemere icon</source>
-        <translation>Значок Dicemere</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraIntermediate</name>
+    <name>dicemere::CastingPage</name>
     <message>
         <source>inside the circle</source>
         <translation>внутри круга</translation>
@@ -835,104 +797,26 @@ Do you want to check for an update?</source>
     </message>
 </context>
 <context>
-    <name>dicemere::fraMain</name>
-    <message>
-        <source>Focus yourself on the problem on hand cast the dice.</source>
-        <translation>Сосредоточьтесь на своей проблеме и бросьте кубики.</translation>
+    <name>dicemere::DiceCast</name>
+    <message numerus="yes">
+        <source>You have thrown %1 out of %n times</source>
+        <translation>
+            <numerusform>Вы бросили %1 из %n кубика</numerusform>
+            <numerusform>Вы бросили %1 из %n кубиков</numerusform>
+            <numerusform>Вы бросили %1 из %n кубиков</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Choose number of dice to throw</source>
-        <translation>Число кубиков для броска</translation>
+        <source>&amp;Get My Enochian Numerology Result</source>
+        <translation>Узнать мой енохианский &amp;результат</translation>
     </message>
     <message>
-        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
-        <translation>Сосредоточиться на проблеме и &amp;бросить кубики</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::fraResult</name>
-    <message>
-        <source>Dice %1: the combination %2 gives %3</source>
-        <translation>Значения кубиков %1: комбинация %2 даёт %3</translation>
-    </message>
-    <message>
-        <source>Dice %1: total %2</source>
-        <translation>Значения кубиков %1: сумма равна %2</translation>
-    </message>
-    <message>
-        <source>Enochian Number</source>
-        <translation>Енохианское число</translation>
-    </message>
-    <message>
-        <source>Enochian Number Description</source>
-        <translation>Описание енохианского числа</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Интерпретация</translation>
-    </message>
-    <message>
-        <source>Stone</source>
-        <translation>Камень</translation>
-    </message>
-    <message>
-        <source>Totem</source>
-        <translation>Тотем</translation>
-    </message>
-    <message>
-        <source>Herb</source>
-        <translation>Трава</translation>
-    </message>
-    <message>
-        <source>Essential Oil</source>
-        <translation>Эфирное масло</translation>
-    </message>
-    <message>
-        <source>Flower Remedy</source>
-        <translation>Цветок Баха</translation>
-    </message>
-    <message>
-        <source>Copy Reading</source>
-        <translation>Копировать толкование</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Назад</translation>
+        <source>Dice %1 is in the border of the circle. Please recast it.</source>
+        <translation>Кубик %1 попал на край круга. Пожалуйста, бросьте его ещё раз.</translation>
     </message>
 </context>
 <context>
-    <name>dicemere::frmAbout</name>
-    <message>
-        <source>Click here to visit %1</source>
-        <translation>Посетить %1</translation>
-    </message>
-    <message>
-        <source>Click here for more details</source>
-        <translation>Узнать подробнее</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-</context>
-<context>
-    <name>dicemere::frmExit</name>
-    <message>
-        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
-        <translation>Заходите на www.example.com почаще. Каждый ваш визит на наш мистический форум помогает нам поддерживать и обновлять бесплатные программы, такие как Dicemere.</translation>
-    </message>
-    <message>
-        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
-        <translation>Пожалуйста, регулярно заглядывайте на форум www.example.com. Именно благодаря вашим посещениям такие программы, как эта, развиваются и остаются бесплатными.</translation>
-    </message>
-    <message>
-        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
-        <translation>Нравится Dicemere? Приходите каждую неделю на www.example.com и общайтесь с другими ищущими: именно посетители форума оплачивают такие программы, как эта.</translation>
-    </message>
-    <message>
-        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
-        <translation>Пусть www.example.com станет для вас привычным местом. Каждый визит на наш форум помогает поддерживать Dicemere и другие наши бесплатные программы.</translation>
-    </message>
+    <name>dicemere::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>Посетить %1 сейчас</translation>
@@ -961,24 +845,70 @@ Do you want to check for an update?</source>
         <source>Click Here To Visit Example Apps</source>
         <translation>Посетить Example Apps</translation>
     </message>
+    <message>
+        <source>Visit www.example.com often. Every visit to our mystic discussion forum helps us keep free programs like Dicemere alive and up to date.</source>
+        <translation>Заходите на www.example.com почаще. Каждый ваш визит на наш мистический форум помогает нам поддерживать и обновлять бесплатные программы, такие как Dicemere.</translation>
+    </message>
+    <message>
+        <source>Please drop in at the www.example.com discussion forum regularly. Your visits are what keep programs like this one maintained and free.</source>
+        <translation>Пожалуйста, регулярно заглядывайте на форум www.example.com. Именно благодаря вашим посещениям такие программы, как эта, развиваются и остаются бесплатными.</translation>
+    </message>
+    <message>
+        <source>Like Dicemere? Come and talk with other seekers at www.example.com every week: the forum&apos;s visitors are what pay for programs like this one.</source>
+        <translation>Нравится Dicemere? Приходите каждую неделю на www.example.com и общайтесь с другими ищущими: именно посетители форума оплачивают такие программы, как эта.</translation>
+    </message>
+    <message>
+        <source>Make www.example.com a regular stop. Each visit to our forum supports the upkeep of Dicemere and our other free programs.</source>
+        <translation>Пусть www.example.com станет для вас привычным местом. Каждый визит на наш форум помогает поддерживать Dicemere и другие наши бесплатные программы.</translation>
+    </message>
 </context>
 <context>
-    <name>dicemere::frmMain</name>
+    <name>dicemere::FrontPage</name>
+    <message>
+        <source>Focus yourself on the problem on hand cast the dice.</source>
+        <translation>Сосредоточьтесь на своей проблеме и бросьте кубики.</translation>
+    </message>
+    <message>
+        <source>Choose number of dice to throw</source>
+        <translation>Число кубиков для броска</translation>
+    </message>
+    <message>
+        <source>&amp;Concentrate on your Problem And Cast the Dice</source>
+        <translation>Сосредоточиться на проблеме и &amp;бросить кубики</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::IconPicture</name>
+    <message>
+        <source>Dicemere icon</source>
+        <translation>Значок Dicemere</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::MainWindow</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
         <translation>Самый популярный мистический онлайн-форум. Посетите %1 сейчас.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
+        <translation>Выпустите эту программу под маркой своего сайта и привлеките больше постоянных посетителей. Разместите здесь название &amp;&amp; ссылку на свой сайт. Подробнее читайте в «Справке». Нажмите здесь, чтобы узнать больше.</translation>
+    </message>
+    <message>
+        <source>%1 Click here for more details.</source>
+        <translation>%1 Нажмите здесь, чтобы узнать подробнее.</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Файл</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Выход</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -1004,17 +934,9 @@ Do you want to check for an update?</source>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Заработать в интернете</translation>
     </message>
-    <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details. Click Here for more info on co-branding.</source>
-        <translation>Выпустите эту программу под маркой своего сайта и привлеките больше постоянных посетителей. Разместите здесь название &amp;&amp; ссылку на свой сайт. Подробнее читайте в «Справке». Нажмите здесь, чтобы узнать больше.</translation>
-    </message>
-    <message>
-        <source>%1 Click here for more details.</source>
-        <translation>%1 Нажмите здесь, чтобы узнать подробнее.</translation>
-    </message>
 </context>
 <context>
-    <name>modTellAFriend</name>
+    <name>dicemere::ReferAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <translation>Введите разные адреса электронной почты.</translation>
@@ -1066,6 +988,84 @@ Do you want to check for an update?</source>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>Адрес электронной почты не может содержать пробелы.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ReminderMessages</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>Возможно, для этой программы доступно обновление.
+Проверить наличие обновлений?</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::ResultPage</name>
+    <message>
+        <source>Enochian Number</source>
+        <translation>Енохианское число</translation>
+    </message>
+    <message>
+        <source>Enochian Number Description</source>
+        <translation>Описание енохианского числа</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Интерпретация</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Камень</translation>
+    </message>
+    <message>
+        <source>Totem</source>
+        <translation>Тотем</translation>
+    </message>
+    <message>
+        <source>Herb</source>
+        <translation>Трава</translation>
+    </message>
+    <message>
+        <source>Essential Oil</source>
+        <translation>Эфирное масло</translation>
+    </message>
+    <message>
+        <source>Flower Remedy</source>
+        <translation>Цветок Баха</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Назад</translation>
+    </message>
+    <message>
+        <source>Copy Reading</source>
+        <translation>Копировать толкование</translation>
+    </message>
+    <message>
+        <source>Dice %1: the combination %2 gives %3</source>
+        <translation>Значения кубиков %1: комбинация %2 даёт %3</translation>
+    </message>
+    <message>
+        <source>Dice %1: total %2</source>
+        <translation>Значения кубиков %1: сумма равна %2</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::SharedTexts</name>
+    <message>
+        <source>Dicemere is a method of numerology divination that relates dice and numbers to help you find solutions to your problems.</source>
+        <translation>Dicemere — это метод нумерологического гадания, который связывает кубики с числами и помогает найти решение ваших проблем.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Работа на дому: откройте свой интернет-бизнес и зарабатывайте онлайн. Получите эту программу под маркой своего сайта.</translation>
+    </message>
+</context>
+<context>
+    <name>dicemere::StartupMessages</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Программа уже запущена.</translation>
     </message>
 </context>
 </TS>
