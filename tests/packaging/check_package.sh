@@ -38,9 +38,10 @@ out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml
     fail "metainfo: $out"
 ! grep -qE '^(W|E):' <<<"$out" || fail "metainfo: $out"
 
-# The desktop entry and the metainfo speak every language the program speaks.
+# The desktop entry and the metainfo speak every language the program speaks (the name is the
+# same in every language: one Name serves them all).
 for language in $languages; do
-    for key in Name GenericName Comment; do
+    for key in GenericName Comment; do
         grep -q "^$key\[$language\]=" "$root/usr/share/applications/$app.desktop" ||
             fail "desktop entry has no $key[$language]"
     done
