@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
 
     QtMessageBoxes boxes;
     QtUrlOpener opener;
-    const modHelp help(opener);
+    const LinkOpeners help(opener);
     IniSettingsStore settings;
     SystemClock clock;
     QtInstanceLock lock;

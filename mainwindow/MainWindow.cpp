@@ -46,7 +46,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     announcer_ = new Announcer(ui_->centralWidget);
     connect(frontPage_, &PageFrame::tell, announcer_, &Announcer::Announce);
 
-    const modHelp& help = services_.help;
+    const LinkOpeners& help = services_.help;
     connect(ui_->forumLink, &LinkLabel::clicked, this, [&help] { help.OpenHomePage(); });
     connect(ui_->coBrandLink, &LinkLabel::clicked, this, [&help] { help.OpenCoBrandPage(); });
     connect(ui_->fullBrandLink, &LinkLabel::clicked, this, [&help] { help.OpenFullBrandPage(); });

@@ -45,9 +45,9 @@ inline constexpr auto kReferAFriend = JoinAddress(sites::kMaker, "/refer-a-frien
 } // namespace links
 
 // The link openers. Each passes its complete address to OpenUrl and returns.
-class modHelp {
+class LinkOpeners {
 public:
-    explicit modHelp(UrlOpener& opener) : opener_(opener) {}
+    explicit LinkOpeners(UrlOpener& opener) : opener_(opener) {}
 
     void OpenUrl(const QString& address) const { opener_.Open(address); }
     template <std::size_t N> void OpenUrl(const std::array<char, N>& address) const {

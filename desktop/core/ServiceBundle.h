@@ -15,7 +15,7 @@ struct Services {
     SettingsStore& settings;
     Clock& clock;
     MessageBoxes& boxes;
-    const modHelp& help;
+    const LinkOpeners& help;
     ProgramEnd& end;
 };
 

@@ -55,14 +55,14 @@ QString ReferAFriend::ReferralAddress(const Referral& r) {
         return QString::fromLatin1(QUrl::toPercentEncoding(value));
     };
     const QString product = QString::fromLatin1(sites::kProduct) + QLatin1Char('/');
-    return QString::fromLatin1(links::kReferAFriend.data()) + QStringLiteral("?taf1=") +
-           encoded(r.name) + QStringLiteral("&taf2=") + encoded(r.email) +
-           QStringLiteral("&taf3=") + encoded(r.message) + QStringLiteral("&taf4=") +
-           encoded(r.friendName) + QStringLiteral("&taf5=") + encoded(r.friendEmail) +
-           QStringLiteral("&taf6=") + encoded(product);
+    return QString::fromLatin1(links::kReferAFriend.data(), links::kReferAFriend.size() - 1) +
+           QStringLiteral("?taf1=") + encoded(r.name) + QStringLiteral("&taf2=") +
+           encoded(r.email) + QStringLiteral("&taf3=") + encoded(r.message) +
+           QStringLiteral("&taf4=") + encoded(r.friendName) + QStringLiteral("&taf5=") +
+           encoded(r.friendEmail) + QStringLiteral("&taf6=") + encoded(product);
 }
 
-void ReferAFriend::SendTellAFriend(const Referral& r, MessageBoxes& boxes, const modHelp& help,
+void ReferAFriend::SendTellAFriend(const Referral& r, MessageBoxes& boxes, const LinkOpeners& help,
                                    QWidget* parent) {
     const QString problem = CheckFields(r);
     if (!problem.isEmpty()) {

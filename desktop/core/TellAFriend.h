@@ -45,7 +45,7 @@ public:
 
     // Checks the fields and either reports the first problem or opens the
     // referral address.
-    static void SendTellAFriend(const Referral& r, MessageBoxes& boxes, const modHelp& help,
+    static void SendTellAFriend(const Referral& r, MessageBoxes& boxes, const LinkOpeners& help,
                                 QWidget* parent = nullptr);
 };
 

@@ -26,7 +26,8 @@ ReminderAction DecideReminder(const QString& stored, const QDate& today) {
     return ReminderAction::Ask;
 }
 
-void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes, const modHelp& help) {
+void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes,
+                    const LinkOpeners& help) {
     const QString section = QString::fromLatin1(kReminderSection);
     const QString name = QString::fromLatin1(kReminderValue);
     const QDate today = clock.Today();

@@ -34,6 +34,7 @@ enum class ReminderAction {
 
 ReminderAction DecideReminder(const QString& stored, const QDate& today);
 
-void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes, const modHelp& help);
+void UpdateReminder(SettingsStore& store, Clock& clock, MessageBoxes& boxes,
+                    const LinkOpeners& help);
 
 } // namespace dicemere

@@ -10,7 +10,7 @@
 
 namespace dicemere {
 
-AboutWindow::AboutWindow(const modHelp& help, QWidget* parent)
+AboutWindow::AboutWindow(const LinkOpeners& help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::AboutWindow>()) {

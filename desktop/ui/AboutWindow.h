@@ -17,7 +17,7 @@ class AboutWindow;
 class AboutWindow final : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutWindow(const modHelp& help, QWidget* parent = nullptr);
+    explicit AboutWindow(const LinkOpeners& help, QWidget* parent = nullptr);
     ~AboutWindow() override;
 
 protected:

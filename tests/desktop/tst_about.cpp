@@ -73,7 +73,7 @@ private Q_SLOTS:
 
     void content() {
         FakeUrlOpener opener;
-        const modHelp help(opener);
+        const LinkOpeners help(opener);
         AboutWindow about(help);
         QCOMPARE(about.windowTitle(), QStringLiteral("Dicemere v1.0"));
         QCOMPARE(about.size(), QSize(373, 226));
@@ -108,7 +108,7 @@ private Q_SLOTS:
 
     void linksOpenAndLeaveItOpen() {
         FakeUrlOpener opener;
-        const modHelp help(opener);
+        const LinkOpeners help(opener);
         AboutWindow about(help);
         about.show();
         QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("homePageLink")),
@@ -128,7 +128,7 @@ private Q_SLOTS:
     void enterAndEscapeClose() {
         QFETCH(int, key);
         FakeUrlOpener opener;
-        const modHelp help(opener);
+        const LinkOpeners help(opener);
         AboutWindow about(help);
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about, kHangGuardMs));

@@ -245,7 +245,7 @@ private Q_SLOTS:
                 *c.field(r) = value;
                 FakeMessageBoxes boxes;
                 FakeUrlOpener opener;
-                ReferAFriend::SendTellAFriend(r, boxes, modHelp(opener));
+                ReferAFriend::SendTellAFriend(r, boxes, LinkOpeners(opener));
                 QCOMPARE(boxes.texts(), QStringList{QString::fromLatin1(c.message)});
                 QVERIFY(opener.opened.isEmpty());
             }
@@ -297,7 +297,7 @@ private Q_SLOTS:
                          text + QStringLiteral("c@d.e")};
         FakeMessageBoxes boxes;
         FakeUrlOpener opener;
-        ReferAFriend::SendTellAFriend(r, boxes, modHelp(opener));
+        ReferAFriend::SendTellAFriend(r, boxes, LinkOpeners(opener));
         QVERIFY(boxes.shown.isEmpty());
         QCOMPARE(opener.opened.size(), 1);
         QCOMPARE(Decoded(opener.opened[0]),

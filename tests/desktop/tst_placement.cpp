@@ -96,7 +96,7 @@ private Q_SLOTS:
 
     void aboutWindow() {
         FakeUrlOpener opener;
-        const modHelp help(opener);
+        const LinkOpeners help(opener);
         AboutWindow window(help);
         window.show();
         CheckPlaced(&window);

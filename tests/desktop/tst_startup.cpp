@@ -98,7 +98,7 @@ struct Rig {
     FixedClock clock;
     FakeMessageBoxes boxes;
     FakeUrlOpener opener;
-    modHelp help;
+    LinkOpeners help;
     ProgramEnd end;
 };
 
@@ -107,7 +107,7 @@ struct ReminderRig {
     FixedClock clock;
     FakeMessageBoxes boxes;
     FakeUrlOpener opener;
-    modHelp help{opener};
+    LinkOpeners help{opener};
     void run() { UpdateReminder(store, clock, boxes, help); }
     QString stored() const { return store.values.value(QStringLiteral("Settings/Duration")); }
     void store_(const QString& text) { store.values[QStringLiteral("Settings/Duration")] = text; }
@@ -229,7 +229,7 @@ private Q_SLOTS:
         } watch;
         watch.rig = &rig;
         watch.seen = &storedWhenOpened;
-        const modHelp help(watch);
+        const LinkOpeners help(watch);
         UpdateReminder(rig.store, rig.clock, rig.boxes, help);
         QCOMPARE(watch.opened, QStringList{"https://dicemere.example.com/download-dicemere.html"});
         QCOMPARE(storedWhenOpened, QStringLiteral("2026-12-08"));
@@ -317,7 +317,7 @@ private Q_SLOTS:
         FakeMessageBoxes boxes;
         boxes.answer = MsgAnswer::No;
         FakeUrlOpener opener;
-        const modHelp help(opener);
+        const LinkOpeners help(opener);
         ProgramEnd end({}, {});
         const Services services{lock, random, store, clock, boxes, help, end};
         QVERIFY(RunStartup(services, target));

@@ -327,7 +327,7 @@ private Q_SLOTS:
                     FixedClock clock;
                     FakeMessageBoxes boxes;
                     FakeUrlOpener opener;
-                    const modHelp help(opener);
+                    const LinkOpeners help(opener);
                     UpdateReminder(store, clock, boxes, help);
                     QVERIFY(boxes.shown.isEmpty());
                 }

@@ -342,7 +342,7 @@ private Q_SLOTS:
 
     void homePageIsBare() {
         FakeUrlOpener opener;
-        modHelp(opener).OpenHomePage();
+        LinkOpeners(opener).OpenHomePage();
         QCOMPARE(QUrl(opener.opened.value(0)).path(), QString());
         QVERIFY(!opener.opened.value(0).endsWith(QLatin1Char('/')));
     }

@@ -125,7 +125,7 @@ struct FakeServices {
     FixedClock clock;
     FakeMessageBoxes boxes;
     FakeUrlOpener opener;
-    modHelp help{opener};
+    LinkOpeners help{opener};
     int ends = 0;
     ProgramEnd end{CloseAllWindows, [this] { ++ends; }};
     Services services{lock, random, settings, clock, boxes, help, end};

@@ -16,7 +16,7 @@ struct MainWindowRig {
     ScriptedRandom& random = fakes.random;
     FakeMessageBoxes& boxes = fakes.boxes;
     FakeUrlOpener& opener = fakes.opener;
-    const modHelp& help = fakes.help;
+    const LinkOpeners& help = fakes.help;
     MainWindow window{fakes.services};
 
     // The control of that name; a missing one ends the test at once.
