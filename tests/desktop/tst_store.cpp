@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 #ifdef Q_OS_LINUX
 #include "../support/Doubles.h"
 #include "../support/IniEntries.h"
@@ -131,7 +132,7 @@ struct Home {
             for (const char* name : {".backup", ".241208", ".orig01", ".Ab12Cd"}) {
                 QFile f(ini + QLatin1String(name));
                 if (!f.open(QIODevice::WriteOnly) ||
-                    !f.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC),
+                    !f.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc()),
                                    QFileDevice::FileModificationTime))
                     return {};
             }

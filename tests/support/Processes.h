@@ -88,6 +88,11 @@ inline Run Isolated(const QString& script, const QStringList& args = {},
     for (const uid_t uid : runtimeFor)
         setup +=
             QStringLiteral("mkdir -p -m 700 /run/user/%1 && chown %1:%1 /run/user/%1\n").arg(uid);
+    // The programs run as other accounts too, which may not reach the build folder (a clone
+    // in /root): each is copied into the fresh /run, where every account may run it.
+    setup += QStringLiteral("i=0; for a do i=$((i + 1)); if [ -f \"$a\" ] && [ -x \"$a\" ]; then "
+                            "mkdir -p /run/programs/$i && cp \"$a\" /run/programs/$i/ && "
+                            "a=/run/programs/$i/${a##*/}; fi; set -- \"$@\" \"$a\"; shift; done\n");
     return RunProgram(QStringLiteral("unshare"),
                       QStringList{QStringLiteral("--mount"), QStringLiteral("--propagation"),
                                   QStringLiteral("private"), QStringLiteral("sh"),
